@@ -1,0 +1,23 @@
+#include "forms/Program.h"
+#include "window/Form1.h"
+
+#include <QApplication>
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    if (!forms::displayNamed(argc, argv)) {
+        std::fprintf(stderr, "parallel-board: no display to open a window on "
+                             "(DISPLAY and WAYLAND_DISPLAY are not set)\n");
+        return 1;
+    }
+    std::unique_ptr<QApplication> app;
+    {
+        forms::StartupGuard guard("parallel-board");
+        app = std::make_unique<QApplication>(argc, argv);
+    }
+    window::Form1 form;
+    form.show();
+    return app->exec();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QRect>
+
+namespace forms {
+
+// Whoever shows a surface or a retained object learns here which pixels changed.
+class DirtySink {
+public:
+    virtual ~DirtySink() = default;
+    virtual void markDirty(const QRect& area) = 0;
+};
+
+} // namespace forms

@@ -1,0 +1,102 @@
+#include "forms/PictureBox.h"
+
+#include "forms/BoardLabel.h"
+#include "forms/LineShape.h"
+#include "forms/Surface.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+namespace forms {
+
+namespace {
+
+int16_t buttonCode(Qt::MouseButtons buttons)
+{
+    return int16_t((buttons & Qt::LeftButton ? vbLeftButton : 0) | (buttons & Qt::RightButton ? vbRightButton : 0)
+                   | (buttons & Qt::MiddleButton ? vbMiddleButton : 0));
+}
+
+int16_t shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    return int16_t((modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+                   | (modifiers & Qt::AltModifier ? 4 : 0));
+}
+
+} // namespace
+
+PictureBox::PictureBox(Surface& surface, QWidget* parent)
+    : QWidget(parent)
+    , surface_(surface)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true); // moves arrive with no button held too
+    surface_.attach(this);
+}
+
+void PictureBox::addShape(LineShape& shape)
+{
+    shapes_.push_back(&shape);
+    shape.attach(this);
+    markDirty(rect());
+}
+
+void PictureBox::addLabel(BoardLabel& label)
+{
+    labels_.push_back(&label);
+    label.attach(this);
+    markDirty(rect());
+}
+
+void PictureBox::setScaleMode(int16_t mode)
+{
+    if (mode != vbPixels) {
+        qWarning("PictureBox: scale mode %d is not supported; the board stays in pixels", int(mode));
+        return;
+    }
+    scaleMode_ = mode;
+}
+
+void PictureBox::markDirty(const QRect& area)
+{
+    const QRect visible = area & rect();
+    if (!visible.isEmpty())
+        update(visible);
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    for (const QRect& part : event->region())
+        painter.drawImage(part, surface_.image(), part);
+
+    const QRectF exposed = event->region().boundingRect();
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const LineShape* shape : shapes_)
+        if (shape->extent().intersects(exposed))
+            shape->paint(painter, exposed);
+    for (const BoardLabel* label : labels_)
+        if (label->extent().intersects(exposed))
+            label->paint(painter);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    emit MouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPointF at = event->position();
+    emit MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+} // namespace forms

@@ -1,0 +1,52 @@
+#include "forms/Surface.h"
+
+#include "forms/DirtySink.h"
+#include "forms/Geometry.h"
+
+#include <QPainter>
+
+namespace forms {
+
+Surface::Surface(QSize size, QColor background)
+    : image_(size, QImage::Format_RGB32)
+    , background_(background)
+{
+    image_.fill(background_);
+}
+
+void Surface::setDrawWidth(int16_t width)
+{
+    drawWidth_ = width < 1 ? int16_t(1) : width;
+}
+
+void Surface::Cls()
+{
+    image_.fill(background_);
+    if (sink_)
+        sink_->markDirty(image_.rect());
+}
+
+QRect Surface::Line(float x1, float y1, float x2, float y2, const QColor& color)
+{
+    const qreal pad = drawWidth_ / 2.0 + 1;
+    const QRectF reach = QRectF(image_.rect()).adjusted(-pad, -pad, pad, pad);
+    const auto seg = clipSegment(QPointF(x1, y1), QPointF(x2, y2), reach);
+    if (!seg)
+        return {};
+
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // drawLine of a point draws nothing with a wide pen; drawPoint gives the dot.
+    if (seg->p1() == seg->p2())
+        painter.drawPoint(seg->p1());
+    else
+        painter.drawLine(*seg);
+
+    const QRect dirty = pixelBounds(strokeBounds(seg->p1(), seg->p2(), drawWidth_)) & image_.rect();
+    if (sink_ && !dirty.isEmpty())
+        sink_->markDirty(dirty);
+    return dirty;
+}
+
+} // namespace forms

@@ -1,0 +1,64 @@
+#include "SceneFixture.h"
+
+
+
+SceneFixture::SceneFixture() { handlers.StartUp(); }
+
+void SceneFixture::stroke(std::initializer_list<QPointF> points)
+{
+    auto it = points.begin();
+    press(1, float(it->x()), float(it->y()));
+    for (++it; it != points.end(); ++it)
+        move(float(it->x()), float(it->y()));
+    release(1, float(points.end()[-1].x()), float(points.end()[-1].y()));
+}
+
+int SceneFixture::pixelsOfColor(QRgb color) const
+{
+    const QImage& image = scene.surface.image();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += (image.pixel(x, y) == color);
+    return count;
+}
+
+bool sameState(const board::BoardState& a, const board::BoardState& b)
+{
+    return a.xA == b.xA && a.yA == b.yA && a.xB == b.xB && a.yB == b.yB && a.xC == b.xC && a.yC == b.yC
+        && a.xD == b.xD && a.yD == b.yD && a.xE == b.xE && a.yE == b.yE && a.dragging == b.dragging
+        && a.lastX == b.lastX && a.lastY == b.lastY && a.memoMode == b.memoMode && a.penColor == b.penColor
+        && a.penDown == b.penDown;
+}
+
+namespace {
+
+bool sameLine(const forms::LineShape& a, const forms::LineShape& b)
+{
+    return a.X1() == b.X1() && a.Y1() == b.Y1() && a.X2() == b.X2() && a.Y2() == b.Y2()
+        && a.BorderColor() == b.BorderColor() && a.BorderWidth() == b.BorderWidth();
+}
+
+bool sameLabel(const forms::BoardLabel& a, const forms::BoardLabel& b)
+{
+    return a.Left() == b.Left() && a.Top() == b.Top() && a.Caption() == b.Caption();
+}
+
+template <class Array, class Same>
+bool sameAll(const Array& a, const Array& b, Same same)
+{
+    auto ib = b.begin();
+    for (const auto& item : a)
+        if (!same(item, *ib++))
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool sameFigure(const board::Figure& a, const board::Figure& b)
+{
+    return sameAll(a.Line1, b.Line1, sameLine) && sameAll(a.Line2, b.Line2, sameLine)
+        && sameAll(a.Line3, b.Line3, sameLine) && sameAll(a.Label2, b.Label2, sameLabel)
+        && sameAll(a.Label3, b.Label3, sameLabel);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "FakeOptions.h"
+#include "board/Scene.h"
+#include "window/FormHandlers.h"
+
+#include <QImage>
+#include <QRgb>
+
+// A started board without widgets: the scene, a fake palette and the handlers.
+struct SceneFixture {
+    SceneFixture();
+
+    board::Scene scene;
+    FakeOptions palette;
+    window::FormHandlers handlers{scene, palette};
+
+    board::BoardState& state() { return scene.state; }
+    board::Figure& figure() { return scene.figure; }
+
+    void press(int16_t button, float x, float y) { handlers.gamen_MouseDown(button, 0, x, y); }
+    void move(float x, float y, int16_t buttons = 1) { handlers.gamen_MouseMove(buttons, 0, x, y); }
+    void release(int16_t button, float x, float y) { handlers.gamen_MouseUp(button, 0, x, y); }
+    // A left-button stroke through the given points, pressed at the first.
+    void stroke(std::initializer_list<QPointF> points);
+    QRgb surfacePixel(int x, int y) const { return scene.surface.image().pixel(x, y); }
+    int pixelsOfColor(QRgb color) const;
+};
+
+// Every field, compared exactly.
+bool sameState(const board::BoardState& a, const board::BoardState& b);
+// Every position and colour of every figure object, compared exactly.
+bool sameFigure(const board::Figure& a, const board::Figure& b);

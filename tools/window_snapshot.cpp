@@ -1,0 +1,22 @@
+// Renders the window as it first appears into the PNG file named on the
+// command line; the README shows that picture.
+#include "window/Form1.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: window-snapshot OUTPUT.png\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    window::Form1 form;
+    form.show();
+    if (!form.grab().save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "window-snapshot: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
