@@ -19,6 +19,8 @@ void paintBackground(QWidget& widget, const QColor& back)
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Window, back);
     widget.setPalette(palette);
+    // Buttons fill with the Button role unless told otherwise.
+    widget.setBackgroundRole(QPalette::Window);
     widget.setAutoFillBackground(true);
 }
 
