@@ -7,6 +7,11 @@
 
 namespace forms {
 
+// Where a board coordinate is drawn: a whole coordinate names a pixel, as the
+// mouse reports it, so strokes are centred on that pixel's middle. A 3-pixel
+// chalk line at y = 300 then covers rows 299 to 301 exactly.
+inline QPointF pixelCentre(double x, double y) { return QPointF(x + 0.5, y + 0.5); }
+
 // The part of the segment p1-p2 that lies inside `box`, computed in double
 // precision so that far-off or huge end points never reach the rasteriser.
 // Empty when the segment misses the box or an end point is not finite.

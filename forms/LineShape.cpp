@@ -26,13 +26,13 @@ void LineShape::setBorderWidth(int width)
 
 QRectF LineShape::extent() const
 {
-    return strokeBounds(QPointF(x1_, y1_), QPointF(x2_, y2_), width_);
+    return strokeBounds(pixelCentre(x1_, y1_), pixelCentre(x2_, y2_), width_);
 }
 
 void LineShape::paint(QPainter& painter, const QRectF& visible) const
 {
     const qreal pad = width_ / 2.0 + 1;
-    const auto seg = clipSegment(QPointF(x1_, y1_), QPointF(x2_, y2_), visible.adjusted(-pad, -pad, pad, pad));
+    const auto seg = clipSegment(pixelCentre(x1_, y1_), pixelCentre(x2_, y2_), visible.adjusted(-pad, -pad, pad, pad));
     if (!seg)
         return;
     painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -30,7 +30,7 @@ QRect Surface::Line(float x1, float y1, float x2, float y2, const QColor& color)
 {
     const qreal pad = drawWidth_ / 2.0 + 1;
     const QRectF reach = QRectF(image_.rect()).adjusted(-pad, -pad, pad, pad);
-    const auto seg = clipSegment(QPointF(x1, y1), QPointF(x2, y2), reach);
+    const auto seg = clipSegment(pixelCentre(x1, y1), pixelCentre(x2, y2), reach);
     if (!seg)
         return {};
 
