@@ -32,11 +32,13 @@ QString heldBack;
 void startupMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type != QtFatalMsg) {
-        heldBack += message.trimmed() + QStringLiteral("; ");
+        heldBack += message.simplified() + QStringLiteral("; ");
         return;
     }
-    std::fprintf(stderr, "%s: cannot open a window: %s%s\n", guardedProgram, qPrintable(heldBack),
-                 qPrintable(message.simplified()));
+    // The toolkit's own warnings name the cause; its fatal line adds only advice
+    // that does not apply here, so it is shown only when nothing came before it.
+    const QString cause = heldBack.isEmpty() ? message.simplified() : heldBack.chopped(2);
+    std::fprintf(stderr, "%s: cannot open a window: %s\n", guardedProgram, qPrintable(cause));
     std::fflush(stderr);
     _exit(1);
 }
@@ -55,7 +57,7 @@ StartupGuard::~StartupGuard()
     qInstallMessageHandler(nullptr);
     // Warnings that led to no failure go out as the toolkit would have shown them.
     if (!heldBack.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(heldBack));
+        std::fprintf(stderr, "%s\n", qPrintable(heldBack.chopped(2)));
     heldBack.clear();
 }
 

@@ -1,4 +1,177 @@
+// The window-system layer: colours, clipping, and that every drawing reports
+// all the pixels it changed.
+#include "forms/DirtySink.h"
+#include "forms/Geometry.h"
+#include "forms/LineShape.h"
+#include "forms/QBColor.h"
+#include "forms/Surface.h"
+
+#include <QPainter>
+#include <QRandomGenerator>
 #include <QtTest>
-class Placeholder : public QObject { Q_OBJECT };
-QTEST_MAIN(Placeholder)
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+struct RegionSink : forms::DirtySink {
+    QRegion region;
+    void markDirty(const QRect& area) override { region += area; }
+};
+
+QRegion changedPixels(const QImage& before, const QImage& after)
+{
+    QRegion changed;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (before.pixel(x, y) != after.pixel(x, y))
+                changed += QRect(x, y, 1, 1);
+    return changed;
+}
+
+QImage render(const forms::LineShape& line, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    line.paint(painter, QRectF(QPointF(0, 0), size));
+    return image;
+}
+
+} // namespace
+
+class FormsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void colourTable()
+    {
+        QCOMPARE(forms::QBColor(2), QColor(0, 128, 0));
+        QCOMPARE(forms::QBColor(9), QColor(0, 0, 255));
+        QCOMPARE(forms::QBColor(12), QColor(255, 0, 0));
+        QCOMPARE(forms::QBColor(13), QColor(255, 0, 255));
+        QCOMPARE(forms::QBColor(14), QColor(255, 255, 0));
+        QCOMPARE(forms::QBColor(0), QColor(0, 0, 0));
+        QCOMPARE(forms::QBColor(7), QColor(192, 192, 192));
+        QCOMPARE(forms::QBColor(15), QColor(255, 255, 255));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, forms::QBColor(16));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, forms::QBColor(-1));
+    }
+
+    void clipping_data()
+    {
+        QTest::addColumn<QPointF>("p1");
+        QTest::addColumn<QPointF>("p2");
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<QLineF>("expected");
+        const QRectF box(0, 0, 100, 50);
+        QTest::newRow("inside stays exact") << QPointF(10.25, 20.5) << QPointF(90, 30) << true
+                                            << QLineF(10.25, 20.5, 90, 30);
+        QTest::newRow("crossing the left edge") << QPointF(-100, 10) << QPointF(50, 10) << true
+                                                << QLineF(0, 10, 50, 10);
+        QTest::newRow("huge end") << QPointF(50, 25) << QPointF(1e30, 25) << true << QLineF(50, 25, 100, 25);
+        QTest::newRow("wholly outside") << QPointF(-10, -10) << QPointF(-5, 200) << false << QLineF();
+        QTest::newRow("infinite end") << QPointF(50, 25) << QPointF(qInf(), 25) << false << QLineF();
+        QTest::newRow("a point inside") << QPointF(5, 5) << QPointF(5, 5) << true << QLineF(5, 5, 5, 5);
+        Q_UNUSED(box);
+    }
+    void clipping()
+    {
+        QFETCH(QPointF, p1);
+        QFETCH(QPointF, p2);
+        QFETCH(bool, visible);
+        QFETCH(QLineF, expected);
+        const auto seg = forms::clipSegment(p1, p2, QRectF(0, 0, 100, 50));
+        QCOMPARE(seg.has_value(), visible);
+        if (visible)
+            QCOMPARE(*seg, expected);
+    }
+
+    void pixelBoundsNeverOverflows()
+    {
+        QVERIFY(forms::pixelBounds(QRectF(QPointF(-1e30, -1e30), QPointF(1e30, 1e30))).contains(QRect(0, 0, 800, 700)));
+        QVERIFY(forms::pixelBounds(QRectF(0, 0, qInf(), 1)).isEmpty());
+        QCOMPARE(forms::pixelBounds(QRectF(1.5, 2.5, 1, 1)), QRect(1, 2, 2, 2));
+    }
+
+    // Whatever direction and width, a chalk segment reports every pixel it
+    // changed; strokes running up or left are where a careless rectangle loses one.
+    void surfaceReportsEveryChangedPixel()
+    {
+        QRandomGenerator rng(20261208);
+        forms::Surface surface(QSize(120, 90), QColor(0, 128, 0));
+        RegionSink sink;
+        surface.attach(&sink);
+        for (int i = 0; i < 300; ++i) {
+            const int16_t width = std::array<int16_t, 5>{1, 3, 6, 10, 20}[rng.bounded(5)];
+            surface.setDrawWidth(width);
+            const float x1 = float(rng.bounded(-30.0) + rng.bounded(180.0));
+            const float y1 = float(rng.bounded(-30.0) + rng.bounded(150.0));
+            const bool dot = rng.bounded(6) == 0;
+            const float x2 = dot ? x1 : float(x1 + rng.bounded(40.0) - 20);
+            const float y2 = dot ? y1 : float(y1 + rng.bounded(40.0) - 20);
+            const QImage before = surface.image();
+            sink.region = QRegion();
+            const QRect returned =
+                surface.Line(x1, y1, x2, y2, QColor::fromRgb(rng.generate() | 0xff000000u));
+            const QRegion changed = changedPixels(before, surface.image());
+            QVERIFY2(changed.subtracted(returned).isEmpty(),
+                     qPrintable(QStringLiteral("segment %1: (%2,%3)-(%4,%5) width %6")
+                                    .arg(i).arg(x1).arg(y1).arg(x2).arg(y2).arg(width)));
+            QCOMPARE(sink.region, QRegion(returned));
+            QVERIFY(returned.width() <= std::abs(x2 - x1) + width + 6);
+        }
+    }
+
+    void aDotIsDrawnWhereTheLineHasNoLength()
+    {
+        forms::Surface surface(QSize(50, 50), Qt::black);
+        surface.setDrawWidth(6);
+        surface.Line(20, 20, 20, 20, Qt::white);
+        QCOMPARE(surface.image().pixel(20, 20), qRgb(255, 255, 255));
+        QCOMPARE(surface.image().pixel(20, 18), qRgb(255, 255, 255));
+        QCOMPARE(surface.image().pixel(22, 20), qRgb(255, 255, 255));
+        QCOMPARE(surface.image().pixel(20, 25), qRgb(0, 0, 0));
+    }
+
+    void clsWipesAndReportsTheWholeSurface()
+    {
+        forms::Surface surface(QSize(40, 30), QColor(0, 128, 0));
+        RegionSink sink;
+        surface.attach(&sink);
+        surface.setDrawWidth(20);
+        surface.Line(0, 0, 40, 30, Qt::red);
+        sink.region = QRegion();
+        surface.Cls();
+        QCOMPARE(sink.region, QRegion(0, 0, 40, 30));
+        QImage green(40, 30, QImage::Format_RGB32);
+        green.fill(QColor(0, 128, 0));
+        QCOMPARE(surface.image(), green);
+        surface.setDrawWidth(0);
+        QCOMPARE(surface.DrawWidth(), int16_t(1));
+    }
+
+    // Moving a retained line marks both where it was and where it goes.
+    void movedLineReportsOldAndNewPixels()
+    {
+        QRandomGenerator rng(7);
+        forms::LineShape line;
+        line.setBorderWidth(4);
+        line.setBorderColor(Qt::white);
+        RegionSink sink;
+        line.attach(&sink);
+        for (int i = 0; i < 100; ++i) {
+            const QImage before = render(line, QSize(100, 100));
+            sink.region = QRegion();
+            line.setX1(float(rng.bounded(100.0)));
+            line.setY2(float(rng.bounded(100.0)));
+            QVERIFY(changedPixels(before, render(line, QSize(100, 100))).subtracted(sink.region).isEmpty());
+        }
+        sink.region = QRegion();
+        line.setX1(line.X1()); // an unchanged value repaints nothing
+        QVERIFY(sink.region.isEmpty());
+    }
+};
+
+QTEST_MAIN(FormsTest)
 #include "tst_forms.moc"

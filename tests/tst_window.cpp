@@ -1,4 +1,209 @@
+// The window as the teacher sees it: layout, the first picture, the commands,
+// and starting where no window can be opened.
+#include "forms/OptionButtons.h"
+#include "forms/PictureBox.h"
+#include "window/Form1.h"
+
+#include <QProcess>
+#include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
-class Placeholder : public QObject { Q_OBJECT };
-QTEST_MAIN(Placeholder)
+
+using window::Form1;
+
+namespace {
+
+const QColor kWhite(255, 255, 255), kRed(255, 0, 0), kYellow(255, 255, 0), kGreen(0, 128, 0);
+
+QString exe() { return qEnvironmentVariable("PARALLEL_BOARD_EXE"); }
+
+struct Outcome {
+    int exitCode;
+    QStringList stderrLines;
+};
+
+Outcome runProgram(const QProcessEnvironment& env)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(exe(), {});
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, {}};
+    }
+    const QString err = QString::fromUtf8(process.readAllStandardError()).trimmed();
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2,
+            err.split('\n', Qt::SkipEmptyParts)};
+}
+
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    return env;
+}
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void captionSizeAndColours()
+    {
+        Form1 form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("平行線ボード (by n.Tavio)"));
+        QCOMPARE(form.size(), QSize(811, 702));
+        QCOMPARE(form.palette().color(QPalette::Window), QColor(192, 255, 192));
+        const auto& c = form.controls();
+        QCOMPARE(c.gamen->geometry(), QRect(8, 48, 793, 641));
+        QCOMPARE(c.Label1->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+        QCOMPARE(c.Label1->palette().color(QPalette::Window), kGreen);
+        QCOMPARE(c.Label1->font().pixelSize(), 32);
+        QVERIFY(c.Label1->font().bold());
+        QCOMPARE(c.Command3->font().pixelSize(), 16);
+    }
+
+    void controlsStandAtTheirPlaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("title") << "Label1" << "相似と比" << QRect(16, 8, 125, 33);
+        QTest::newRow("reset") << "Command1" << "初期画面" << QRect(176, 8, 73, 33);
+        QTest::newRow("quit") << "Command2" << "終了" << QRect(736, 8, 65, 33);
+        QTest::newRow("memo") << "Command3" << "メモ" << QRect(304, 8, 73, 33);
+        QTest::newRow("thick caption") << "Label4_0" << "太字" << QRect(384, 8, 24, 12);
+        QTest::newRow("thin caption") << "Label4_1" << "細字" << QRect(384, 24, 24, 12);
+        QTest::newRow("thin red") << "Option1_0" << "赤色" << QRect(416, 24, 57, 17);
+        QTest::newRow("thin yellow") << "Option1_1" << "黄色" << QRect(472, 24, 57, 17);
+        QTest::newRow("thin blue") << "Option1_2" << "青色" << QRect(528, 24, 57, 17);
+        QTest::newRow("thin eraser") << "Option1_3" << "消しゴム" << QRect(584, 24, 81, 17);
+        QTest::newRow("thick red") << "Option1_4" << "赤色" << QRect(416, 8, 57, 17);
+        QTest::newRow("thick yellow") << "Option1_5" << "黄色" << QRect(472, 8, 57, 17);
+        QTest::newRow("thick blue") << "Option1_6" << "青色" << QRect(528, 8, 57, 17);
+        QTest::newRow("thick eraser") << "Option1_7" << "消しゴム" << QRect(584, 8, 81, 17);
+    }
+    void controlsStandAtTheirPlaces()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QRect, place);
+        Form1 form;
+        QWidget* control = form.findChild<QWidget*>(name);
+        QVERIFY(control);
+        QCOMPARE(control->geometry(), place);
+        QCOMPARE(control->property("text").toString(), caption);
+    }
+
+    void paletteStartsGreyedWithThinRedSelected()
+    {
+        Form1 form;
+        for (int16_t i = 0; i < 8; ++i) {
+            QRadioButton* option = form.controls().Option1->button(i);
+            QVERIFY(!option->isEnabled());
+            QCOMPARE(option->isChecked(), i == 0);
+        }
+    }
+
+    void tabOrderFollowsTheLayout()
+    {
+        Form1 form;
+        const auto& c = form.controls();
+        QList<QWidget*> expected = {c.gamen, c.Command1, c.Command2, c.Command3};
+        for (int16_t i = 0; i < 8; ++i)
+            expected << c.Option1->button(i);
+        for (int i = 0; i + 1 < expected.size(); ++i)
+            QCOMPARE(expected[i]->nextInFocusChain(), expected[i + 1]);
+    }
+
+    void firstPictureShowsTheFigure_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("AB below D") << QPoint(200, 480) << kWhite;
+        QTest::newRow("BC") << QPoint(250, 550) << kWhite;
+        QTest::newRow("CA below E") << QPoint(520, 480) << kWhite;
+        QTest::newRow("AD over AB") << QPoint(325, 305) << kRed;
+        QTest::newRow("DE") << QPoint(300, 410) << kRed;
+        QTest::newRow("EA over CA") << QPoint(445, 305) << kRed;
+        QTest::newRow("mark on BC, lower") << QPoint(340, 555) << kYellow;
+        QTest::newRow("mark on BC, upper") << QPoint(340, 545) << kYellow;
+        QTest::newRow("mark on DE, lower") << QPoint(360, 415) << kYellow;
+        QTest::newRow("mark on DE, upper") << QPoint(360, 405) << kYellow;
+        QTest::newRow("inside ABC") << QPoint(350, 500) << kGreen;
+        QTest::newRow("outside") << QPoint(700, 100) << kGreen;
+    }
+    void firstPictureShowsTheFigure()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(QColor, color);
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(QColor(form.controls().gamen->grab().toImage().pixel(at)), color);
+    }
+
+    void lettersShowInTheirBoxes()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QImage shot = form.controls().gamen->grab().toImage();
+        const auto& f = form.scene().figure;
+        const forms::BoardLabel* labels[] = {&f.Label2(0), &f.Label2(1), &f.Label2(2), &f.Label3(1), &f.Label3(2)};
+        for (const forms::BoardLabel* label : labels) {
+            const QRect box(int(label->Left()), int(label->Top()), label->Width(), label->Height());
+            int ink = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    ink += QColor(shot.pixel(x, y)) == label->ForeColor();
+            QVERIFY2(ink > 30, qPrintable(label->Caption() + QStringLiteral(": %1 pixels").arg(ink)));
+            QCOMPARE(QColor(shot.pixel(box.center().x(), box.bottom() + 3)), kGreen);
+        }
+    }
+
+    void quitEndsTheEventLoopWithStatusZero()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        // Mid-drag, as a teacher might.
+        QTest::mousePress(form.controls().gamen, Qt::LeftButton, {}, QPoint(300, 410));
+        QTimer::singleShot(0, &form, [&form] { QTest::mouseClick(form.controls().Command2, Qt::LeftButton); });
+        QTimer::singleShot(5000, &form, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    void closingTheWindowEndsTheProgram()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTimer::singleShot(0, &form, [&form] { form.close(); });
+        QTimer::singleShot(5000, &form, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+    void noDisplayGivesOneClearLine()
+    {
+        const Outcome outcome = runProgram(withoutDisplay());
+        QCOMPARE(outcome.exitCode, 1);
+        QCOMPARE(outcome.stderrLines.size(), 1);
+        QVERIFY(outcome.stderrLines[0].contains(QStringLiteral("no display")));
+    }
+
+    void unreachableDisplayGivesOneClearLine()
+    {
+        QProcessEnvironment env = withoutDisplay();
+        env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4321"));
+        const Outcome outcome = runProgram(env);
+        QCOMPARE(outcome.exitCode, 1);
+        QCOMPARE(outcome.stderrLines.size(), 1);
+        QVERIFY(outcome.stderrLines[0].startsWith(QStringLiteral("parallel-board: cannot open a window")));
+    }
+};
+
+QTEST_MAIN(WindowTest)
 #include "tst_window.moc"
