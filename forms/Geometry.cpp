@@ -62,8 +62,9 @@ QRect pixelBounds(const QRectF& area)
 
 QRectF strokeBounds(QPointF p1, QPointF p2, qreal width)
 {
-    // Half the width for the pen, one pixel for the anti-aliased fringe.
-    const qreal pad = width / 2 + 1;
+    // A square end's corner stands width/sqrt(2) from the end point; one more
+    // pixel for the anti-aliased fringe.
+    const qreal pad = width * 0.75 + 1;
     return QRectF(p1, p2).normalized().adjusted(-pad, -pad, pad, pad);
 }
 

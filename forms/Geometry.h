@@ -21,8 +21,8 @@ std::optional<QLineF> clipSegment(QPointF p1, QPointF p2, const QRectF& box);
 // to a range that integer pixels can hold. Empty for an empty or non-finite area.
 QRect pixelBounds(const QRectF& area);
 
-// The area a straight stroke of the given width from p1 to p2 can touch,
-// including the anti-aliased fringe.
+// The area a straight stroke of the given width from p1 to p2 can touch, with
+// round or square ends, including the anti-aliased fringe.
 QRectF strokeBounds(QPointF p1, QPointF p2, qreal width);
 
 } // namespace forms

@@ -35,7 +35,9 @@ void LineShape::paint(QPainter& painter, const QRectF& visible) const
     const auto seg = clipSegment(pixelCentre(x1_, y1_), pixelCentre(x2_, y2_), visible.adjusted(-pad, -pad, pad, pad));
     if (!seg)
         return;
-    painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Square ends close the corners where two sides meet, and keep Qt on its
+    // fast line rasteriser, which round ends would leave for the general stroker.
+    painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     if (seg->p1() == seg->p2())
         painter.drawPoint(seg->p1());
     else

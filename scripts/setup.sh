@@ -4,7 +4,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-packages=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic "$@")
+packages=(cmake ninja-build g++ qt6-base-dev libbenchmark-dev fonts-ipafont-gothic "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -119,7 +119,7 @@ private slots:
                      qPrintable(QStringLiteral("segment %1: (%2,%3)-(%4,%5) width %6")
                                     .arg(i).arg(x1).arg(y1).arg(x2).arg(y2).arg(width)));
             QCOMPARE(sink.region, QRegion(returned));
-            QVERIFY(returned.width() <= std::abs(x2 - x1) + width + 6);
+            QVERIFY(returned.width() <= std::abs(x2 - x1) + 1.5 * width + 4); // never the whole surface
         }
     }
 
