@@ -13,6 +13,9 @@ void BoardLabel::setLook(const QString& caption, const QFont& font, QColor fore,
     markExtent();
     caption_ = caption;
     font_ = font;
+    text_ = QStaticText(caption);
+    text_.setTextFormat(Qt::PlainText);
+    text_.prepare(QTransform(), font);
     fore_ = fore;
     back_ = back;
     width_ = width;
@@ -38,7 +41,7 @@ void BoardLabel::paint(QPainter& painter) const
     painter.fillRect(box, back_);
     painter.setFont(font_);
     painter.setPen(fore_);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, caption_);
+    painter.drawStaticText(box.topLeft(), text_);
     painter.restore();
 }
 

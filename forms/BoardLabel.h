@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QRectF>
+#include <QStaticText>
 #include <QString>
 
 class QPainter;
@@ -42,6 +43,7 @@ private:
     float left_ = 0, top_ = 0;
     int width_ = 0, height_ = 0;
     QString caption_;
+    QStaticText text_; // laid out once; a letter is drawn at every move of DE
     QFont font_;
     QColor fore_, back_;
     DirtySink* sink_ = nullptr;

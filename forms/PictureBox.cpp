@@ -24,6 +24,19 @@ int16_t shiftCode(Qt::KeyboardModifiers modifiers)
                    | (modifiers & Qt::AltModifier ? 4 : 0));
 }
 
+// Qt's raster engine hands any fill of more than about 96 rows to its thread
+// pool and waits for it; for a narrow dirty rectangle the hand-over costs more
+// than the copy. Tall rectangles are copied in slabs below that.
+constexpr int kSlabRows = 64;
+
+std::vector<QRect> slabs(const QRect& area)
+{
+    std::vector<QRect> parts;
+    for (int top = area.top(); top <= area.bottom(); top += kSlabRows)
+        parts.emplace_back(area.left(), top, area.width(), std::min(kSlabRows, area.bottom() - top + 1));
+    return parts;
+}
+
 } // namespace
 
 PictureBox::PictureBox(Surface& surface, QWidget* parent)
@@ -69,7 +82,12 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     for (const QRect& part : event->region())
-        painter.drawImage(part, surface_.image(), part);
+        for (const QRect& slab : slabs(part)) {
+            if (surface_.isBlank())
+                painter.fillRect(slab, surface_.background());
+            else
+                painter.drawImage(slab, surface_.image(), slab);
+        }
 
     const QRectF exposed = event->region().boundingRect();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -8,10 +8,18 @@
 namespace forms {
 
 Surface::Surface(QSize size, QColor background)
-    : image_(size, QImage::Format_RGB32)
+    : size_(size)
     , background_(background)
 {
-    image_.fill(background_);
+}
+
+const QImage& Surface::image() const
+{
+    if (image_.isNull()) {
+        image_ = QImage(size_, QImage::Format_RGB32);
+        image_.fill(background_);
+    }
+    return image_;
 }
 
 void Surface::setDrawWidth(int16_t width)
@@ -21,19 +29,21 @@ void Surface::setDrawWidth(int16_t width)
 
 void Surface::Cls()
 {
-    image_.fill(background_);
+    image_ = QImage();
     if (sink_)
-        sink_->markDirty(image_.rect());
+        sink_->markDirty(QRect(QPoint(0, 0), size_));
 }
 
 QRect Surface::Line(float x1, float y1, float x2, float y2, const QColor& color)
 {
+    const QRect whole(QPoint(0, 0), size_);
     const qreal pad = drawWidth_ / 2.0 + 1;
-    const QRectF reach = QRectF(image_.rect()).adjusted(-pad, -pad, pad, pad);
+    const QRectF reach = QRectF(whole).adjusted(-pad, -pad, pad, pad);
     const auto seg = clipSegment(pixelCentre(x1, y1), pixelCentre(x2, y2), reach);
     if (!seg)
         return {};
 
+    image(); // a blank surface gets its pixels now
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(color, drawWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -43,7 +53,7 @@ QRect Surface::Line(float x1, float y1, float x2, float y2, const QColor& color)
     else
         painter.drawLine(*seg);
 
-    const QRect dirty = pixelBounds(strokeBounds(seg->p1(), seg->p2(), drawWidth_)) & image_.rect();
+    const QRect dirty = pixelBounds(strokeBounds(seg->p1(), seg->p2(), drawWidth_)) & whole;
     if (sink_ && !dirty.isEmpty())
         sink_->markDirty(dirty);
     return dirty;

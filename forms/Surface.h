@@ -11,6 +11,8 @@ class DirtySink;
 
 // The drawing surface of a picture box: a persistent image that keeps every
 // line drawn on it until Cls, whatever happens to the window that shows it.
+// A blank surface holds no image at all; the first line allocates it and Cls
+// gives it back, so a board nobody has written on costs no memory.
 class Surface {
 public:
     Surface(QSize size, QColor background);
@@ -29,11 +31,17 @@ public:
     // what it reports to the sink; empty when the line misses the surface.
     QRect Line(float x1, float y1, float x2, float y2, const QColor& color);
 
-    const QImage& image() const { return image_; }
+    // True while nothing has been drawn since the last Cls: every pixel is the
+    // background colour.
+    bool isBlank() const { return image_.isNull(); }
+    // The surface's pixels; a blank surface is materialised for the caller.
+    const QImage& image() const;
+    QSize size() const { return size_; }
     QColor background() const { return background_; }
 
 private:
-    QImage image_;
+    QSize size_;
+    mutable QImage image_;
     QColor background_;
     int16_t drawWidth_ = 1;
     DirtySink* sink_ = nullptr;
