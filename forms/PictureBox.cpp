@@ -74,12 +74,15 @@ void PictureBox::setScaleMode(int16_t mode)
 void PictureBox::markDirty(const QRect& area)
 {
     const QRect visible = area & rect();
-    if (!visible.isEmpty())
-        update(visible);
+    if (visible.isEmpty())
+        return;
+    pending_ |= visible;
+    update(pending_);
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
+    pending_ = QRect(); // the event loop has taken what was pending
     QPainter painter(this);
     for (const QRect& part : event->region())
         for (const QRect& slab : slabs(part)) {

@@ -56,6 +56,10 @@ private:
     std::vector<LineShape*> shapes_;
     std::vector<BoardLabel*> labels_;
     int16_t scaleMode_ = vbPixels;
+    // Everything marked since the last paint, as one rectangle: the figure's
+    // lines rasterise far faster against one rectangle than against a region
+    // of many, and one event's changes lie close together.
+    QRect pending_;
 };
 
 } // namespace forms
