@@ -1,0 +1,93 @@
+#include "BoardEvents.h"
+
+#include "forms/OptionArray.h"
+#include "window/FormHandlers.h"
+
+#include <cstring>
+#include <sstream>
+
+std::string describe(const BoardEvent& e)
+{
+    static const char* names[] = {"press", "move", "release", "memo", "palette", "reset"};
+    std::ostringstream out;
+    out.precision(9);
+    out << names[e.kind];
+    if (e.kind <= BoardEvent::Release)
+        out << " button " << e.button << " at (" << e.x << ", " << e.y << ")";
+    if (e.kind == BoardEvent::Palette)
+        out << " " << e.index;
+    return out.str();
+}
+
+void deliver(const BoardEvent& e, window::FormHandlers& handlers, forms::OptionArray& palette)
+{
+    switch (e.kind) {
+    case BoardEvent::Press:
+        handlers.gamen_MouseDown(e.button, 0, e.x, e.y);
+        break;
+    case BoardEvent::Move:
+        handlers.gamen_MouseMove(e.button, 0, e.x, e.y);
+        break;
+    case BoardEvent::Release:
+        handlers.gamen_MouseUp(e.button, 0, e.x, e.y);
+        break;
+    case BoardEvent::Memo:
+        handlers.Command3_Click();
+        break;
+    case BoardEvent::Palette:
+        if (e.index >= 0 && e.index <= 7) {
+            if (!palette.Enabled(e.index))
+                break;
+            palette.setValue(e.index, true);
+        }
+        handlers.Option1_Click(e.index);
+        break;
+    case BoardEvent::Reset:
+        handlers.Command1_Click();
+        break;
+    }
+}
+
+namespace {
+
+// A coordinate from two bytes: mostly on or near the board, sometimes far
+// off it or at the ends of the float range.
+float coordinate(uint8_t a, uint8_t b)
+{
+    const int raw = (a << 8) | b;
+    switch (raw % 16) {
+    case 0:
+        return float((raw - 32768) * 1e4);
+    case 1:
+        return raw & 1 ? 1e30f : -3e38f;
+    default:
+        return float(raw % 1200) - 200 + (raw % 7) * 0.25f;
+    }
+}
+
+} // namespace
+
+bool decodeEvent(const uint8_t*& data, std::size_t& size, BoardEvent& e)
+{
+    if (size < 6)
+        return false;
+    const uint8_t kind = data[0] % 16;
+    static const int16_t buttons[] = {1, 2, 4, 1, 1, 0, 3, 5};
+    // Moves and presses come most often, as they do at a real board.
+    static const BoardEvent::Kind kinds[16] = {
+        BoardEvent::Move,    BoardEvent::Move,    BoardEvent::Move,    BoardEvent::Move,
+        BoardEvent::Move,    BoardEvent::Move,    BoardEvent::Press,   BoardEvent::Press,
+        BoardEvent::Press,   BoardEvent::Release, BoardEvent::Release, BoardEvent::Release,
+        BoardEvent::Memo,    BoardEvent::Memo,    BoardEvent::Palette, BoardEvent::Reset,
+    };
+    e.kind = kinds[kind];
+    e.button = buttons[data[1] % 8];
+    if (e.kind == BoardEvent::Press || e.kind == BoardEvent::Release)
+        e.button = buttons[data[1] % 3];
+    e.x = coordinate(data[2], data[3]);
+    e.y = coordinate(data[4], data[5]);
+    e.index = int16_t(int(data[1] % 10) - 1); // -1 .. 8: the eight buttons and two that do not exist
+    data += 6;
+    size -= 6;
+    return true;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace forms {
+class OptionArray;
+}
+namespace window {
+class FormHandlers;
+}
+
+// One thing that can happen to the window: a board mouse event, a click on
+// "メモ", on a palette button, or on "初期画面".
+struct BoardEvent {
+    enum Kind : uint8_t { Press, Move, Release, Memo, Palette, Reset };
+    Kind kind = Move;
+    int16_t button = 0; // pressed or released button; on a move, the buttons held
+    float x = 0, y = 0;
+    int16_t index = 0; // palette button
+};
+
+std::string describe(const BoardEvent& event);
+
+// Delivers the event as the window would: a greyed palette button takes no click.
+void deliver(const BoardEvent& event, window::FormHandlers& handlers, forms::OptionArray& palette);
+
+// Reads one event from the front of a byte string, consuming what it used.
+// False when too few bytes are left.
+bool decodeEvent(const uint8_t*& data, std::size_t& size, BoardEvent& event);

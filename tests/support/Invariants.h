@@ -1,0 +1,25 @@
+#pragma once
+
+#include "BoardEvents.h"
+#include "SceneFixture.h"
+
+#include <string>
+
+// What must hold after every event, whatever came before. check() returns an
+// empty string when all holds, or what failed.
+class InvariantChecker {
+public:
+    InvariantChecker();
+    std::string check(const board::Scene& scene, const forms::OptionArray& palette, const BoardEvent& event);
+
+private:
+    std::string checkState(const board::Scene& scene, const forms::OptionArray& palette);
+    std::string checkFigure(const board::Figure& figure);
+    std::string checkInitial(const board::Scene& scene);
+    void allowForMove(const board::Figure& figure);
+
+    SceneFixture reference_; // the board as start-up and ResetBoard leave it
+    float deY_ = 410, dX_ = 250, eX_ = 490;
+    // How far D and E may have drifted off AB and AC by rounding since the last reset.
+    double driftD_ = 0, driftE_ = 0;
+};
