@@ -1,7 +1,27 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test without a screen.
+# Installs what is missing, builds, and runs every test without a screen:
+# the suite, the suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# a minute of fuzzing, and the real window under Xvfb.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-"$root/scripts/setup.sh"
-cd "$root/build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+"$root/scripts/setup.sh" clang libclang-rt-14-dev xvfb xdotool
+
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$root/build" --output-on-failure
+
+echo "== sanitized build (clang, AddressSanitizer + UndefinedBehaviorSanitizer) =="
+CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-san" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DPB_WERROR=ON -DPB_SANITIZE=ON -DPB_FUZZ=ON
+cmake --build "$root/build-san"
+export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1
+export LSAN_OPTIONS=suppressions=$root/tests/sanitizer/lsan.supp
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+echo "== fuzzing the board's event handlers for ${FUZZ_SECONDS:-60} s =="
+found=$(mktemp -d)
+trap 'rm -rf "$found"' EXIT
+"$root/build-san/tests/fuzz_board" -max_total_time="${FUZZ_SECONDS:-60}" -print_final_stats=1 \
+    -artifact_prefix="$root/build-san/" "$found" "$root/tests/fuzz/corpus" 2>&1 | tail -n 12
+
+echo "== the suite under the sanitizers =="
+ctest --test-dir "$root/build-san" --output-on-failure

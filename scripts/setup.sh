@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the board needs (only those missing, with sudo
-# when not root), then configures and builds into build/.
+# Installs the Debian packages the board needs, and any named as arguments
+# (only those missing, with sudo when not root), then configures and builds
+# into build/.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

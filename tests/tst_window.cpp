@@ -5,6 +5,7 @@
 #include "window/Form1.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
@@ -22,11 +23,11 @@ struct Outcome {
     QStringList stderrLines;
 };
 
-Outcome runProgram(const QProcessEnvironment& env)
+Outcome runProgram(const QProcessEnvironment& env, const QString& program = exe(), const QStringList& args = {})
 {
     QProcess process;
     process.setProcessEnvironment(env);
-    process.start(exe(), {});
+    process.start(program, args);
     if (!process.waitForFinished(10000)) {
         process.kill();
         process.waitForFinished();
@@ -202,6 +203,27 @@ private slots:
         QCOMPARE(outcome.exitCode, 1);
         QCOMPARE(outcome.stderrLines.size(), 1);
         QVERIFY(outcome.stderrLines[0].startsWith(QStringLiteral("parallel-board: cannot open a window")));
+    }
+
+    // With no font at all the board still opens and shows the figure.
+    void startsWithoutAnyJapaneseFont()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("fonts")));
+        QFile conf(dir.filePath(QStringLiteral("fonts.conf")));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write(QStringLiteral("<?xml version=\"1.0\"?><fontconfig><dir>%1/fonts</dir><cachedir>%1/cache</cachedir>"
+                                  "</fontconfig>").arg(dir.path()).toUtf8());
+        conf.close();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("FONTCONFIG_FILE"), conf.fileName());
+        const QString shot = dir.filePath(QStringLiteral("shot.png"));
+        const Outcome outcome = runProgram(env, qEnvironmentVariable("WINDOW_SNAPSHOT_EXE"), {shot});
+        QCOMPARE(outcome.exitCode, 0);
+        QVERIFY(outcome.stderrLines.join('\n').contains(QStringLiteral("no Japanese font")));
+        const QImage image(shot);
+        QCOMPARE(QColor(image.pixel(8 + 300, 48 + 410)), kRed);
+        QCOMPARE(QColor(image.pixel(8 + 700, 48 + 100)), kGreen);
     }
 };
 

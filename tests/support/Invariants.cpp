@@ -37,6 +37,12 @@ bool samePlace(const forms::LineShape& a, const forms::LineShape& b)
 
 InvariantChecker::InvariantChecker() = default;
 
+const board::Scene& InvariantChecker::reference()
+{
+    static const SceneFixture board;
+    return board.scene;
+}
+
 std::string InvariantChecker::check(const board::Scene& scene, const forms::OptionArray& palette,
                                     const BoardEvent& event)
 {
@@ -65,7 +71,7 @@ std::string InvariantChecker::checkState(const board::Scene& scene, const forms:
     for (int16_t i = 0; i < 8; ++i)
         if (palette.Enabled(i) != (s.memoMode == 1))
             return say("palette button ", i, " enabled ", palette.Enabled(i), " with memoMode ", s.memoMode);
-    const board::BoardState& r = reference_.scene.state;
+    const board::BoardState& r = reference().state;
     if (s.xA != r.xA || s.yA != r.yA || s.xB != r.xB || s.yB != r.yB || s.xC != r.xC || s.yC != r.yC)
         return "a vertex moved";
     if (!std::isfinite(s.lastX) || !std::isfinite(s.lastY))
@@ -81,7 +87,7 @@ std::string InvariantChecker::checkInitial(const board::Scene& scene)
     if (s.dragging != 0 || s.memoMode != 0 || s.penDown != 0 || scene.surface.DrawWidth() != 3 || !scene.surface.isBlank())
         return "after a reset the board is not in its initial state";
     const board::Figure& f = scene.figure;
-    const board::Figure& r = reference_.scene.figure;
+    const board::Figure& r = reference().figure;
     for (int i = 0; i < 3; ++i)
         if (!samePlace(f.Line1(i), r.Line1(i)) || !samePlace(f.Line2(i), r.Line2(i)))
             return say("after a reset, side ", i, " of a triangle is out of place");

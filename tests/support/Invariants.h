@@ -18,7 +18,7 @@ private:
     std::string checkInitial(const board::Scene& scene);
     void allowForMove(const board::Figure& figure);
 
-    SceneFixture reference_; // the board as start-up and ResetBoard leave it
+    static const board::Scene& reference(); // the board as start-up and ResetBoard leave it
     float deY_ = 410, dX_ = 250, eX_ = 490;
     // How far D and E may have drifted off AB and AC by rounding since the last reset.
     double driftD_ = 0, driftE_ = 0;
