@@ -4,7 +4,7 @@
 # a minute of fuzzing, and the real window under Xvfb.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-"$root/scripts/setup.sh" clang libclang-rt-14-dev xvfb xdotool
+"$root/scripts/setup.sh" clang libclang-rt-14-dev xvfb xdotool desktop-file-utils appstream dpkg-dev
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$root/build" --output-on-failure

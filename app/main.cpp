@@ -17,6 +17,7 @@ int main(int argc, char** argv)
         forms::StartupGuard guard("parallel-board");
         app = std::make_unique<QApplication>(argc, argv);
     }
+    QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
     window::Form1 form;
     form.show();
     return app->exec();

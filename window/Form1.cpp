@@ -1,6 +1,7 @@
 #include "window/Form1.h"
 
 #include "forms/OptionButtons.h"
+#include "window/BoardIcon.h"
 #include "forms/PictureBox.h"
 #include "forms/Program.h"
 
@@ -11,6 +12,7 @@ Form1::Form1(QWidget* parent)
     , controls_(buildFormLayout(*this, scene_))
     , handlers_(scene_, *controls_.Option1)
 {
+    setWindowIcon(windowIcon());
     connectEvents();
     Form_Load();
 }
