@@ -37,6 +37,11 @@ std::vector<QRect> slabs(const QRect& area)
     return parts;
 }
 
+QRectF deviceRect(const QRect& area, qreal ratio)
+{
+    return QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio);
+}
+
 } // namespace
 
 PictureBox::PictureBox(Surface& surface, QWidget* parent)
@@ -46,7 +51,9 @@ PictureBox::PictureBox(Surface& surface, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true); // moves arrive with no button held too
     surface_.attach(this);
+    surface_.setDevicePixelRatio(devicePixelRatioF());
 }
+
 
 void PictureBox::addShape(LineShape& shape)
 {
@@ -83,13 +90,14 @@ void PictureBox::markDirty(const QRect& area)
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     pending_ = QRect(); // the event loop has taken what was pending
+    surface_.setDevicePixelRatio(devicePixelRatioF()); // the window may have moved to another screen
     QPainter painter(this);
     for (const QRect& part : event->region())
         for (const QRect& slab : slabs(part)) {
             if (surface_.isBlank())
                 painter.fillRect(slab, surface_.background());
             else
-                painter.drawImage(slab, surface_.image(), slab);
+                painter.drawImage(slab, surface_.image(), deviceRect(slab, surface_.devicePixelRatio()));
         }
 
     const QRectF exposed = event->region().boundingRect();

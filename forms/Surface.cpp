@@ -16,10 +16,25 @@ Surface::Surface(QSize size, QColor background)
 const QImage& Surface::image() const
 {
     if (image_.isNull()) {
-        image_ = QImage(size_, QImage::Format_RGB32);
+        image_ = QImage(size_ * ratio_, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio_);
         image_.fill(background_);
     }
     return image_;
+}
+
+void Surface::setDevicePixelRatio(qreal ratio)
+{
+    if (ratio <= 0 || ratio == ratio_)
+        return;
+    ratio_ = ratio;
+    if (image_.isNull())
+        return;
+    QImage chalk = image_.scaled(size_ * ratio_, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    chalk.setDevicePixelRatio(ratio_);
+    image_ = chalk;
+    if (sink_)
+        sink_->markDirty(QRect(QPoint(0, 0), size_));
 }
 
 void Surface::setDrawWidth(int16_t width)

@@ -19,6 +19,12 @@ public:
 
     void attach(DirtySink* sink) { sink_ = sink; }
 
+    // Device pixels per board pixel: on a 2x screen the chalk is kept at twice
+    // the resolution so it stays sharp; every position stays in board pixels.
+    // A change rescales what is drawn already.
+    qreal devicePixelRatio() const { return ratio_; }
+    void setDevicePixelRatio(qreal ratio);
+
     int16_t DrawWidth() const { return drawWidth_; }
     // Widths below one pixel are taken as one.
     void setDrawWidth(int16_t width);
@@ -34,13 +40,15 @@ public:
     // True while nothing has been drawn since the last Cls: every pixel is the
     // background colour.
     bool isBlank() const { return image_.isNull(); }
-    // The surface's pixels; a blank surface is materialised for the caller.
+    // The surface's pixels, in device pixels; a blank surface is materialised
+    // for the caller.
     const QImage& image() const;
     QSize size() const { return size_; }
     QColor background() const { return background_; }
 
 private:
     QSize size_;
+    qreal ratio_ = 1;
     mutable QImage image_;
     QColor background_;
     int16_t drawWidth_ = 1;

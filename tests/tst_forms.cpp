@@ -134,6 +134,25 @@ private slots:
         QCOMPARE(surface.image().pixel(20, 25), qRgb(0, 0, 0));
     }
 
+    // On a 2x screen chalk is kept at twice the resolution, positions stay in
+    // board pixels, and what was drawn survives a change of screen.
+    void surfaceKeepsDevicePixels()
+    {
+        forms::Surface surface(QSize(100, 80), Qt::black);
+        surface.setDevicePixelRatio(2);
+        surface.setDrawWidth(3);
+        const QRect dirty = surface.Line(10, 30, 90, 30, Qt::white);
+        QVERIFY(dirty.contains(QRect(10, 29, 81, 3)) && dirty.bottom() < 40);
+        QCOMPARE(surface.image().size(), QSize(200, 160));
+        for (int y = 58; y <= 63; ++y) // rows 29..31, each two device rows, fully covered
+            QCOMPARE(surface.image().pixel(100, y), qRgb(255, 255, 255));
+        QCOMPARE(surface.image().pixel(100, 57), qRgb(0, 0, 0));
+        QCOMPARE(surface.image().pixel(100, 64), qRgb(0, 0, 0));
+        surface.setDevicePixelRatio(1);
+        QCOMPARE(surface.image().size(), QSize(100, 80));
+        QCOMPARE(surface.image().pixel(50, 30), qRgb(255, 255, 255));
+    }
+
     void clsWipesAndReportsTheWholeSurface()
     {
         forms::Surface surface(QSize(40, 30), QColor(0, 128, 0));

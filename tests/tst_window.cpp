@@ -205,6 +205,24 @@ private slots:
         QVERIFY(outcome.stderrLines[0].startsWith(QStringLiteral("parallel-board: cannot open a window")));
     }
 
+    // Projected at twice the size, the figure is drawn at the screen's own
+    // resolution: DE, 2 board pixels thick, covers exactly 4 device rows.
+    void scaledWindowStaysSharp()
+    {
+        QTemporaryDir dir;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        const QString shot = dir.filePath(QStringLiteral("shot.png"));
+        QCOMPARE(runProgram(env, qEnvironmentVariable("WINDOW_SNAPSHOT_EXE"), {shot}).exitCode, 0);
+        const QImage image(shot);
+        QCOMPARE(image.size(), QSize(2 * 811, 2 * 702));
+        const int x = 2 * (8 + 300), top = 2 * (48 + 409) + 1; // DE's rows 409.5 .. 411.5
+        for (int y = top; y < top + 4; ++y)
+            QCOMPARE(QColor(image.pixel(x, y)), kRed);
+        QCOMPARE(QColor(image.pixel(x, top - 1)), kGreen);
+        QCOMPARE(QColor(image.pixel(x, top + 4)), kGreen);
+    }
+
     // With no font at all the board still opens and shows the figure.
     void startsWithoutAnyJapaneseFont()
     {
