@@ -1,5 +1,6 @@
 #include "forms/OptionButtons.h"
 
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <stdexcept>
 #include <string>
@@ -17,6 +18,8 @@ QRadioButton* OptionButtons::add(int16_t index, const QString& caption, const QR
     auto* radio = new QRadioButton(caption, parent_);
     radio->setGeometry(geometry);
     radio->setObjectName(QStringLiteral("Option1_%1").arg(index));
+    radio->setAccessibleName(caption);
+    radio->installEventFilter(this);
     connect(radio, &QRadioButton::clicked, this, [this, index] { emit Click(index); });
     buttons_[index] = radio;
     return radio;
@@ -28,6 +31,18 @@ QRadioButton* OptionButtons::button(int16_t index) const
     if (found == buttons_.end())
         throw std::out_of_range("OptionButtons: no option button with index " + std::to_string(index));
     return found->second;
+}
+
+bool OptionButtons::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            static_cast<QRadioButton*>(watched)->click();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool OptionButtons::Value(int16_t index) const { return button(index)->isChecked(); }

@@ -30,6 +30,10 @@ public:
 signals:
     void Click(int16_t Index);
 
+protected:
+    // Enter and Return choose the focused button, as Space does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* parent_;
     std::map<int16_t, QRadioButton*> buttons_;

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QTabletEvent>
 
 namespace forms {
 
@@ -120,6 +121,26 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
     emit MouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+void PictureBox::tabletEvent(QTabletEvent* event)
+{
+    const QPointF at = event->position();
+    const int16_t shift = shiftCode(event->modifiers());
+    switch (event->type()) {
+    case QEvent::TabletPress:
+        emit MouseDown(buttonCode(event->button()), shift, float(at.x()), float(at.y()));
+        break;
+    case QEvent::TabletMove:
+        emit MouseMove(buttonCode(event->buttons()), shift, float(at.x()), float(at.y()));
+        break;
+    case QEvent::TabletRelease:
+        emit MouseUp(buttonCode(event->button()), shift, float(at.x()), float(at.y()));
+        break;
+    default:
+        return;
+    }
+    event->accept();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)

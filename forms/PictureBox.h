@@ -50,6 +50,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A pen acts as the mouse, its tip as the left button. The events are
+    // taken here, so the toolkit does not make a second, mouse copy of them.
+    void tabletEvent(QTabletEvent* event) override;
 
 private:
     Surface& surface_;

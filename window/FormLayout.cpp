@@ -29,6 +29,7 @@ QLabel* makeTitle(QWidget& form)
     auto* title = new QLabel(QStringLiteral("相似と比"), &form);
     title->setObjectName(QStringLiteral("Label1"));
     title->setGeometry(16, 8, 125, 33);
+    title->setAccessibleName(title->text());
     title->setFont(forms::gothicFont(32, kBold)); // 24 pt
     paintBackground(*title, board::kBoardColor);
     QPalette palette = title->palette();
@@ -43,6 +44,9 @@ forms::PictureBox* makeBoard(QWidget& form, board::Scene& scene)
     gamen->setObjectName(QStringLiteral("gamen"));
     gamen->setGeometry(8, 48, board::kBoardWidth, board::kBoardHeight);
     gamen->setFocusPolicy(Qt::StrongFocus);
+    gamen->setAccessibleName(QStringLiteral("図形ボード"));
+    gamen->setAccessibleDescription(QStringLiteral(
+        "三角形ABCと、BCに平行な線分DE。DEの近くを左ボタンで押して上下に動かす。右ボタンで初めの図に戻る。"));
     board::Figure& f = scene.figure;
     // Triangle ADE over triangle ABC, the marks over both, the letters on top.
     for (auto* lines : {&f.Line1, &f.Line2})
@@ -62,6 +66,8 @@ QPushButton* makeCommand(QWidget& form, const char* name, const QString& caption
     auto* button = new QPushButton(caption, &form);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(place);
+    button->setAccessibleName(caption);
+    button->setAutoDefault(true); // Enter presses the focused button, as Space does
     return button;
 }
 
@@ -90,8 +96,11 @@ const OptionPlace kOptionPlaces[] = {
 forms::OptionButtons* makePalette(QWidget& form)
 {
     auto* palette = new forms::OptionButtons(&form);
-    for (const OptionPlace& option : kOptionPlaces)
-        paintBackground(*palette->add(option.index, QString::fromUtf8(option.caption), option.place), kFormColor);
+    for (const OptionPlace& option : kOptionPlaces) {
+        QRadioButton* radio = palette->add(option.index, QString::fromUtf8(option.caption), option.place);
+        radio->setAccessibleDescription(option.index < 4 ? QStringLiteral("細字") : QStringLiteral("太字"));
+        paintBackground(*radio, kFormColor);
+    }
     return palette;
 }
 

@@ -1,0 +1,110 @@
+// Other ways in: a finger or a pen on an interactive whiteboard, the keyboard,
+// and what a screen reader is told.
+#include "forms/OptionButtons.h"
+#include "forms/PictureBox.h"
+#include "window/Form1.h"
+
+#include <QAccessible>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabletEvent>
+#include <QtTest>
+
+using window::Form1;
+
+namespace {
+
+void sendPen(QWidget* board, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    static const QPointingDevice pen(QStringLiteral("pen"), 2, QInputDevice::DeviceType::Stylus,
+                                     QPointingDevice::PointerType::Pen, QInputDevice::Capability::Position, 1, 3);
+    QTabletEvent event(type, &pen, at, board->mapToGlobal(at), 0.5, 0, 0, 0, 0, 0, {}, button, held);
+    QApplication::sendEvent(board, &event);
+    QVERIFY(event.isAccepted());
+}
+
+QString accessibleName(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+} // namespace
+
+class InputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void oneFingerDragsDEWithOnePress()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QWidget* gamen = form.controls().gamen;
+        QSignalSpy presses(form.controls().gamen, &forms::PictureBox::MouseDown);
+        QPointingDevice* finger = QTest::createTouchDevice();
+        QTest::touchEvent(gamen, finger).press(0, QPoint(300, 405));
+        QTest::touchEvent(gamen, finger).move(0, QPoint(300, 475));
+        QTest::touchEvent(gamen, finger).release(0, QPoint(300, 475));
+        QCOMPARE(presses.count(), 1);
+        QCOMPARE(form.scene().figure.Line2(1).Y1(), 480.f);
+        QCOMPARE(form.scene().state.dragging, 0.f);
+    }
+
+    void aPenWritesChalkLikeTheLeftButton()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QWidget* gamen = form.controls().gamen;
+        QSignalSpy presses(form.controls().gamen, &forms::PictureBox::MouseDown);
+        form.handlers().Command3_Click();
+        sendPen(gamen, QEvent::TabletPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
+        sendPen(gamen, QEvent::TabletMove, {200, 100}, Qt::NoButton, Qt::LeftButton);
+        sendPen(gamen, QEvent::TabletRelease, {200, 100}, Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(presses.count(), 1);
+        QCOMPARE(form.scene().surface.image().pixel(150, 100), qRgb(255, 0, 0));
+        QCOMPARE(form.scene().state.penDown, int16_t(0));
+    }
+
+    void keyboardChoosesChalkAndPressesButtons()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const auto& c = form.controls();
+        c.Command3->setFocus();
+        QTest::keyClick(c.Command3, Qt::Key_Return); // memo on
+        QCOMPARE(form.scene().state.memoMode, 1.f);
+        QRadioButton* thinRed = c.Option1->button(0);
+        thinRed->setFocus();
+        QTest::keyClick(thinRed, Qt::Key_Right); // along the thin row to yellow
+        QVERIFY(c.Option1->button(1)->isChecked());
+        QCOMPARE(form.scene().state.penColor, 14.f);
+        QTest::keyClick(c.Option1->button(1), Qt::Key_Up); // up to the thick row
+        QVERIFY(c.Option1->button(5)->isChecked());
+        QCOMPARE(form.scene().surface.DrawWidth(), int16_t(6));
+        form.handlers().Command1_Click(); // width back to 3; Enter on the shown button restores it
+        form.handlers().Command3_Click();
+        QTest::keyClick(c.Option1->button(5), Qt::Key_Enter);
+        QCOMPARE(form.scene().surface.DrawWidth(), int16_t(6));
+        c.Command1->setFocus();
+        QTest::keyClick(c.Command1, Qt::Key_Space);
+        QCOMPARE(form.scene().state.memoMode, 0.f);
+    }
+
+    void everyControlHasAnAccessibleName()
+    {
+        Form1 form;
+        const auto& c = form.controls();
+        QCOMPARE(accessibleName(c.gamen), QStringLiteral("図形ボード"));
+        QCOMPARE(accessibleName(c.Command1), QStringLiteral("初期画面"));
+        QCOMPARE(accessibleName(c.Command2), QStringLiteral("終了"));
+        QCOMPARE(accessibleName(c.Command3), QStringLiteral("メモ"));
+        for (int16_t i = 0; i < 8; ++i)
+            QCOMPARE(accessibleName(c.Option1->button(i)), c.Option1->button(i)->text());
+        QCOMPARE(QAccessible::queryAccessibleInterface(c.Option1->button(7))->text(QAccessible::Description),
+                 QStringLiteral("太字"));
+    }
+};
+
+QTEST_MAIN(InputTest)
+#include "tst_input.moc"
