@@ -47,7 +47,9 @@ QIcon windowIcon()
     icon.addPixmap(QPixmap::fromImage(boardIcon(32).convertToFormat(QImage::Format_Mono, Qt::ThresholdDither)));
     icon.addPixmap(QPixmap::fromImage(inSixteenColours(boardIcon(32))));
     icon.addPixmap(QPixmap::fromImage(inSixteenColours(boardIcon(16))));
-    for (int size : {48, 64, 128, 256})
+    // Window managers want small sizes here; docks and menus take the large
+    // ones from the installed icon theme, named by the desktop file.
+    for (int size : {48, 64})
         icon.addPixmap(QPixmap::fromImage(boardIcon(size)));
     return icon;
 }

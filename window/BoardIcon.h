@@ -10,7 +10,7 @@ namespace window {
 QImage boardIcon(int size);
 
 // The window's icon: a 32 x 32 two-colour image, 32 x 32 and 16 x 16 images in
-// the 16-colour table, and larger full-colour sizes.
+// the 16-colour table, and full-colour 48 and 64 pixel images.
 QIcon windowIcon();
 
 } // namespace window
