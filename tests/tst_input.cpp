@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTabletEvent>
 #include <QtTest>
+#include <memory>
 
 using window::Form1;
 
@@ -40,10 +41,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QWidget* gamen = form.controls().gamen;
         QSignalSpy presses(form.controls().gamen, &forms::PictureBox::MouseDown);
-        QPointingDevice* finger = QTest::createTouchDevice();
-        QTest::touchEvent(gamen, finger).press(0, QPoint(300, 405));
-        QTest::touchEvent(gamen, finger).move(0, QPoint(300, 475));
-        QTest::touchEvent(gamen, finger).release(0, QPoint(300, 475));
+        const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
+        QTest::touchEvent(gamen, finger.get()).press(0, QPoint(300, 405));
+        QTest::touchEvent(gamen, finger.get()).move(0, QPoint(300, 475));
+        QTest::touchEvent(gamen, finger.get()).release(0, QPoint(300, 475));
         QCOMPARE(presses.count(), 1);
         QCOMPARE(form.scene().figure.Line2(1).Y1(), 480.f);
         QCOMPARE(form.scene().state.dragging, 0.f);
