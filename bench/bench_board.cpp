@@ -34,20 +34,32 @@ void resetBoard()
     paintPending(boardForm);
 }
 
+// The pointer's heights for a drag that sweeps DE up and down, 3 pixels a move.
+class DragWave {
+public:
+    float next()
+    {
+        y_ += step_;
+        if (y_ > 520 || y_ < 240)
+            step_ = -step_;
+        return y_;
+    }
+
+private:
+    float y_ = 410, step_ = 3;
+};
+
 void BM_DragMove(benchmark::State& state)
 {
     resetBoard();
     auto& h = boardForm->handlers();
     h.gamen_MouseDown(1, 0, 300, 410);
-    float y = 410, step = 3;
+    DragWave wave;
     for (auto _ : state) {
-        y += step;
-        if (y > 520 || y < 240)
-            step = -step;
-        h.gamen_MouseMove(1, 0, 300, y);
+        h.gamen_MouseMove(1, 0, 300, wave.next());
         paintPending(boardForm);
     }
-    h.gamen_MouseUp(1, 0, 300, y);
+    h.gamen_MouseUp(1, 0, 300, 410);
 }
 
 void BM_WholeBoardRepaint(benchmark::State& state)
@@ -176,15 +188,12 @@ LongSession runLongSession(long count)
     });
     resetBoard();
     h.gamen_MouseDown(1, 0, 300, 410);
-    float y = 410, step = 3;
+    DragWave wave;
     const auto [first, last] = firstAndLastThousand(count, [&](long) {
-        y += step;
-        if (y > 520 || y < 240)
-            step = -step;
-        h.gamen_MouseMove(1, 0, 300, y);
+        h.gamen_MouseMove(1, 0, 300, wave.next());
         paintPending(boardForm);
     });
-    h.gamen_MouseUp(1, 0, 300, y);
+    h.gamen_MouseUp(1, 0, 300, 410);
     return {double(residentKiB() - before) / 1024, first, last};
 }
 
