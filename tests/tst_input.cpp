@@ -66,6 +66,18 @@ private slots:
         QCOMPARE(form.scene().state.penDown, int16_t(0));
     }
 
+    void aDoubleClickIsTwoPresses()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QSignalSpy presses(form.controls().gamen, &forms::PictureBox::MouseDown);
+        // Through the window, as the platform sends it: press, release, press, release.
+        QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, QPoint(8 + 300, 48 + 410));
+        QCOMPARE(presses.count(), 2);
+        QCOMPARE(form.scene().state.dragging, 0.f); // the second release ends the second grab
+    }
+
     void keyboardChoosesChalkAndPressesButtons()
     {
         Form1 form;
