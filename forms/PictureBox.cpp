@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QTabletEvent>
+#include <algorithm>
 
 namespace forms {
 
@@ -54,7 +55,6 @@ PictureBox::PictureBox(Surface& surface, QWidget* parent)
     surface_.attach(this);
     surface_.setDevicePixelRatio(devicePixelRatioF());
 }
-
 
 void PictureBox::addShape(LineShape& shape)
 {
