@@ -11,7 +11,6 @@ namespace forms {
 void BoardLabel::setLook(const QString& caption, const QFont& font, QColor fore, QColor back, int width, int height)
 {
     markExtent();
-    caption_ = caption;
     font_ = font;
     text_ = QStaticText(caption);
     text_.setTextFormat(Qt::PlainText);

@@ -23,7 +23,7 @@ public:
     float Top() const { return top_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    const QString& Caption() const { return caption_; }
+    QString Caption() const { return text_.text(); }
     const QFont& Font() const { return font_; }
     QColor ForeColor() const { return fore_; }
     QColor BackColor() const { return back_; }
@@ -42,7 +42,6 @@ private:
 
     float left_ = 0, top_ = 0;
     int width_ = 0, height_ = 0;
-    QString caption_;
     QStaticText text_; // laid out once; a letter is drawn at every move of DE
     QFont font_;
     QColor fore_, back_;

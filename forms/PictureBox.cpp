@@ -31,14 +31,6 @@ int16_t shiftCode(Qt::KeyboardModifiers modifiers)
 // than the copy. Tall rectangles are copied in slabs below that.
 constexpr int kSlabRows = 64;
 
-std::vector<QRect> slabs(const QRect& area)
-{
-    std::vector<QRect> parts;
-    for (int top = area.top(); top <= area.bottom(); top += kSlabRows)
-        parts.emplace_back(area.left(), top, area.width(), std::min(kSlabRows, area.bottom() - top + 1));
-    return parts;
-}
-
 QRectF deviceRect(const QRect& area, qreal ratio)
 {
     return QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio);
@@ -94,12 +86,8 @@ void PictureBox::paintEvent(QPaintEvent* event)
     surface_.setDevicePixelRatio(devicePixelRatioF()); // the window may have moved to another screen
     QPainter painter(this);
     for (const QRect& part : event->region())
-        for (const QRect& slab : slabs(part)) {
-            if (surface_.isBlank())
-                painter.fillRect(slab, surface_.background());
-            else
-                painter.drawImage(slab, surface_.image(), deviceRect(slab, surface_.devicePixelRatio()));
-        }
+        for (int top = part.top(); top <= part.bottom(); top += kSlabRows)
+            paintSurface(painter, QRect(part.left(), top, part.width(), std::min(kSlabRows, part.bottom() - top + 1)));
 
     const QRectF exposed = event->region().boundingRect();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -109,6 +97,14 @@ void PictureBox::paintEvent(QPaintEvent* event)
     for (const BoardLabel* label : labels_)
         if (label->extent().intersects(exposed))
             label->paint(painter);
+}
+
+void PictureBox::paintSurface(QPainter& painter, const QRect& area) const
+{
+    if (surface_.isBlank())
+        painter.fillRect(area, surface_.background());
+    else
+        painter.drawImage(area, surface_.image(), deviceRect(area, surface_.devicePixelRatio()));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

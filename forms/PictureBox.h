@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+class QPainter;
+
 namespace forms {
 
 class BoardLabel;
@@ -55,6 +57,9 @@ protected:
     void tabletEvent(QTabletEvent* event) override;
 
 private:
+    // Copies one slab of the surface, or the board colour while it is blank.
+    void paintSurface(QPainter& painter, const QRect& area) const;
+
     Surface& surface_;
     std::vector<LineShape*> shapes_;
     std::vector<BoardLabel*> labels_;
