@@ -1,5 +1,5 @@
-#include "forms/Program.h"
-#include "window/Form1.h"
+#include "platform/qt/FormWindow.h"
+#include "platform/qt/Program.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -7,18 +7,18 @@
 
 int main(int argc, char** argv)
 {
-    if (!forms::displayNamed(argc, argv)) {
+    if (!qtwin::displayNamed(argc, argv)) {
         std::fprintf(stderr, "parallel-board: no display to open a window on "
                              "(DISPLAY and WAYLAND_DISPLAY are not set)\n");
         return 1;
     }
     std::unique_ptr<QApplication> app;
     {
-        forms::StartupGuard guard("parallel-board");
+        qtwin::StartupGuard guard("parallel-board");
         app = std::make_unique<QApplication>(argc, argv);
     }
     QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
-    window::Form1 form;
+    qtwin::FormWindow form;
     form.show();
     return app->exec();
 }

@@ -6,8 +6,8 @@
 #include "FloorCanvas.h"
 #include "ProcessRun.h"
 #include "SegmentPath.h"
-#include "forms/PictureBox.h"
-#include "window/Form1.h"
+#include "platform/qt/BoardView.h"
+#include "platform/qt/FormWindow.h"
 
 #include <QApplication>
 #include <QTest>
@@ -21,7 +21,7 @@
 namespace {
 
 bool smoke = false;
-window::Form1* boardForm = nullptr;
+qtwin::FormWindow* boardForm = nullptr;
 FloorCanvas* floorCanvas = nullptr;
 
 // Delivers what the last event posted, as the event loop would before the next
@@ -263,7 +263,7 @@ int main(int argc, char** argv)
     QApplication app(benchArgc, args.data());
     benchmark::Initialize(&benchArgc, args.data());
 
-    window::Form1 form;
+    qtwin::FormWindow form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;

@@ -6,6 +6,9 @@
 
 namespace board {
 
+// The font of the letters: "ＭＳ Ｐゴシック" bold, 21.75 pt (29 pixels at 96 dpi).
+forms::FontRequest letterFont();
+
 // The retained objects of the figure, children of the board:
 //   Line1(0..2)  sides AB, BC, CA of triangle ABC
 //   Line2(0..2)  sides AD, DE, EA of triangle ADE; Line2(1) is DE, the one dragged

@@ -1,7 +1,7 @@
 #include "board/ResetBoard.h"
 
 #include "board/Scene.h"
-#include "memo/Palette.h"
+#include "forms/OptionArray.h"
 
 namespace board {
 
@@ -31,9 +31,9 @@ void ResetBoard(Scene& scene, forms::OptionArray& palette)
     BoardState& s = scene.state;
     Figure& f = scene.figure;
 
-    scene.surface.setDrawWidth(3);
-    scene.surface.Cls();
-    memo::setPaletteEnabled(palette, false);
+    scene.gamen.setDrawWidth(3);
+    scene.gamen.Cls();
+    forms::setAllEnabled(palette, false);
     s.memoMode = 0;
     s.penDown = 0;
 

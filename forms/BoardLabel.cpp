@@ -1,20 +1,17 @@
 #include "forms/BoardLabel.h"
 
 #include "forms/DirtySink.h"
-#include "forms/Geometry.h"
 
-#include <QPainter>
 #include <cmath>
 
 namespace forms {
 
-void BoardLabel::setLook(const QString& caption, const QFont& font, QColor fore, QColor back, int width, int height)
+void BoardLabel::setLook(const std::string& caption, const FontRequest& font, Color fore, Color back, int width,
+                         int height)
 {
     markExtent();
+    caption_ = caption;
     font_ = font;
-    text_ = QStaticText(caption);
-    text_.setTextFormat(Qt::PlainText);
-    text_.prepare(QTransform(), font);
     fore_ = fore;
     back_ = back;
     width_ = width;
@@ -22,26 +19,21 @@ void BoardLabel::setLook(const QString& caption, const QFont& font, QColor fore,
     markExtent();
 }
 
-QRectF BoardLabel::extent() const
+Box BoardLabel::extent() const
 {
     // The box snaps to whole pixels when painted; one pixel of margin covers it.
-    return QRectF(left_, top_, width_, height_).adjusted(-1, -1, 1, 1);
+    return Box{left_, top_, double(left_) + width_, double(top_) + height_}.grown(1);
 }
 
-void BoardLabel::paint(QPainter& painter) const
+std::optional<Rect> BoardLabel::drawnBox() const
 {
     if (!std::isfinite(left_) || !std::isfinite(top_))
-        return;
-    const QRect box = pixelBounds(QRectF(std::round(left_), std::round(top_), width_, height_));
+        return std::nullopt;
+    const double left = std::round(left_), top = std::round(top_);
+    const Rect box = pixelBounds({left, top, left + width_, top + height_});
     if (box.isEmpty())
-        return;
-    painter.save();
-    painter.setClipRect(box, Qt::IntersectClip);
-    painter.fillRect(box, back_);
-    painter.setFont(font_);
-    painter.setPen(fore_);
-    painter.drawStaticText(box.topLeft(), text_);
-    painter.restore();
+        return std::nullopt;
+    return box;
 }
 
 void BoardLabel::move(float& field, float value)

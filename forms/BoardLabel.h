@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QColor>
-#include <QFont>
-#include <QRectF>
-#include <QStaticText>
-#include <QString>
+#include "forms/Color.h"
+#include "forms/FontRequest.h"
+#include "forms/Geometry.h"
 
-class QPainter;
+#include <optional>
+#include <string>
 
 namespace forms {
 
@@ -23,18 +22,20 @@ public:
     float Top() const { return top_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    QString Caption() const { return text_.text(); }
-    const QFont& Font() const { return font_; }
-    QColor ForeColor() const { return fore_; }
-    QColor BackColor() const { return back_; }
+    const std::string& Caption() const { return caption_; } // UTF-8
+    const FontRequest& Font() const { return font_; }
+    Color ForeColor() const { return fore_; }
+    Color BackColor() const { return back_; }
 
     void setLeft(float value) { move(left_, value); }
     void setTop(float value) { move(top_, value); }
     // The look is fixed when the window is made; set it before the label shows.
-    void setLook(const QString& caption, const QFont& font, QColor fore, QColor back, int width, int height);
+    void setLook(const std::string& caption, const FontRequest& font, Color fore, Color back, int width, int height);
 
-    QRectF extent() const;
-    void paint(QPainter& painter) const;
+    Box extent() const;
+    // The whole pixels the box covers where it is drawn; none while its place
+    // is not a finite number.
+    std::optional<Rect> drawnBox() const;
 
 private:
     void move(float& field, float value);
@@ -42,9 +43,9 @@ private:
 
     float left_ = 0, top_ = 0;
     int width_ = 0, height_ = 0;
-    QStaticText text_; // laid out once; a letter is drawn at every move of DE
-    QFont font_;
-    QColor fore_, back_;
+    std::string caption_;
+    FontRequest font_;
+    Color fore_{}, back_{};
     DirtySink* sink_ = nullptr;
 };
 

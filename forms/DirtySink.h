@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QRect>
+#include "forms/Geometry.h"
 
 namespace forms {
 
@@ -8,7 +8,7 @@ namespace forms {
 class DirtySink {
 public:
     virtual ~DirtySink() = default;
-    virtual void markDirty(const QRect& area) = 0;
+    virtual void markDirty(const Rect& area) = 0;
 };
 
 } // namespace forms

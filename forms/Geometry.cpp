@@ -1,13 +1,12 @@
 #include "forms/Geometry.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace forms {
 
 namespace {
 
-bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+bool finite(PointF p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 // One Liang-Barsky boundary: narrows [t0, t1] so that p + t*d stays on the
 // inner side of the boundary q - p*t >= 0. False when nothing is left.
@@ -30,42 +29,43 @@ bool clipAgainst(double p, double q, double& t0, double& t1)
 
 } // namespace
 
-std::optional<QLineF> clipSegment(QPointF p1, QPointF p2, const QRectF& box)
+std::optional<Segment> clipSegment(PointF p1, PointF p2, const Box& box)
 {
     if (!finite(p1) || !finite(p2) || box.isEmpty())
         return std::nullopt;
-    const double dx = p2.x() - p1.x();
-    const double dy = p2.y() - p1.y();
+    const double dx = p2.x - p1.x;
+    const double dy = p2.y - p1.y;
     double t0 = 0, t1 = 1;
-    if (!clipAgainst(-dx, p1.x() - box.left(), t0, t1) || !clipAgainst(dx, box.right() - p1.x(), t0, t1)
-        || !clipAgainst(-dy, p1.y() - box.top(), t0, t1) || !clipAgainst(dy, box.bottom() - p1.y(), t0, t1))
+    if (!clipAgainst(-dx, p1.x - box.left, t0, t1) || !clipAgainst(dx, box.right - p1.x, t0, t1)
+        || !clipAgainst(-dy, p1.y - box.top, t0, t1) || !clipAgainst(dy, box.bottom - p1.y, t0, t1))
         return std::nullopt;
     // Keep the original end points where they were not cut, so that a segment
     // lying wholly inside the box is drawn exactly as given.
-    const QPointF a = t0 > 0 ? QPointF(p1.x() + t0 * dx, p1.y() + t0 * dy) : p1;
-    const QPointF b = t1 < 1 ? QPointF(p1.x() + t1 * dx, p1.y() + t1 * dy) : p2;
-    return QLineF(a, b);
+    const PointF a = t0 > 0 ? PointF{p1.x + t0 * dx, p1.y + t0 * dy} : p1;
+    const PointF b = t1 < 1 ? PointF{p1.x + t1 * dx, p1.y + t1 * dy} : p2;
+    return Segment{a, b};
 }
 
-QRect pixelBounds(const QRectF& area)
+Rect pixelBounds(const Box& area)
 {
     constexpr double limit = 1 << 24;
-    if (!std::isfinite(area.left()) || !std::isfinite(area.top()) || !std::isfinite(area.right())
-        || !std::isfinite(area.bottom()))
+    if (!std::isfinite(area.left) || !std::isfinite(area.top) || !std::isfinite(area.right)
+        || !std::isfinite(area.bottom))
         return {};
-    const QRectF clamped(QPointF(std::clamp(area.left(), -limit, limit), std::clamp(area.top(), -limit, limit)),
-                         QPointF(std::clamp(area.right(), -limit, limit), std::clamp(area.bottom(), -limit, limit)));
+    const Box clamped{std::clamp(area.left, -limit, limit), std::clamp(area.top, -limit, limit),
+                      std::clamp(area.right, -limit, limit), std::clamp(area.bottom, -limit, limit)};
     if (clamped.isEmpty())
         return {};
-    return clamped.toAlignedRect();
+    const int left = int(std::floor(clamped.left)), top = int(std::floor(clamped.top));
+    return {left, top, int(std::ceil(clamped.right)) - left, int(std::ceil(clamped.bottom)) - top};
 }
 
-QRectF strokeBounds(QPointF p1, QPointF p2, qreal width)
+Box strokeBounds(PointF p1, PointF p2, double width)
 {
     // A square end's corner stands width/sqrt(2) from the end point; one more
     // pixel for the anti-aliased fringe.
-    const qreal pad = width * 0.75 + 1;
-    return QRectF(p1, p2).normalized().adjusted(-pad, -pad, pad, pad);
+    const double pad = width * 0.75 + 1;
+    return Box{std::min(p1.x, p2.x), std::min(p1.y, p2.y), std::max(p1.x, p2.x), std::max(p1.y, p2.y)}.grown(pad);
 }
 
 } // namespace forms

@@ -1,13 +1,10 @@
 #include "forms/LineShape.h"
 
 #include "forms/DirtySink.h"
-#include "forms/Geometry.h"
-
-#include <QPainter>
 
 namespace forms {
 
-void LineShape::setBorderColor(const QColor& color)
+void LineShape::setBorderColor(Color color)
 {
     if (color == color_)
         return;
@@ -24,24 +21,11 @@ void LineShape::setBorderWidth(int width)
     markExtent();
 }
 
-QRectF LineShape::extent() const
-{
-    return strokeBounds(pixelCentre(x1_, y1_), pixelCentre(x2_, y2_), width_);
-}
+Box LineShape::extent() const { return strokeBounds(pixelCentre(x1_, y1_), pixelCentre(x2_, y2_), width_); }
 
-void LineShape::paint(QPainter& painter, const QRectF& visible) const
+std::optional<Segment> LineShape::visiblePart(const Box& visible) const
 {
-    const qreal pad = width_ / 2.0 + 1;
-    const auto seg = clipSegment(pixelCentre(x1_, y1_), pixelCentre(x2_, y2_), visible.adjusted(-pad, -pad, pad, pad));
-    if (!seg)
-        return;
-    // Square ends close the corners where two sides meet, and keep Qt on its
-    // fast line rasteriser, which round ends would leave for the general stroker.
-    painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    if (seg->p1() == seg->p2())
-        painter.drawPoint(seg->p1());
-    else
-        painter.drawLine(*seg);
+    return clipSegment(pixelCentre(x1_, y1_), pixelCentre(x2_, y2_), visible.grown(width_ / 2.0 + 1));
 }
 
 void LineShape::change(float& field, float value)

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QColor>
-#include <QRectF>
-
-class QPainter;
+#include "forms/Color.h"
+#include "forms/Geometry.h"
 
 namespace forms {
 
@@ -20,27 +18,29 @@ public:
     float Y1() const { return y1_; }
     float X2() const { return x2_; }
     float Y2() const { return y2_; }
-    QColor BorderColor() const { return color_; }
+    Color BorderColor() const { return color_; }
     int BorderWidth() const { return width_; }
 
     void setX1(float value) { change(x1_, value); }
     void setY1(float value) { change(y1_, value); }
     void setX2(float value) { change(x2_, value); }
     void setY2(float value) { change(y2_, value); }
-    void setBorderColor(const QColor& color);
+    void setBorderColor(Color color);
     void setBorderWidth(int width);
 
     // Everything this line may paint, anti-aliased fringe included.
-    QRectF extent() const;
-    // Draws the line, cut to `visible` first so far-off ends are never rasterised.
-    void paint(QPainter& painter, const QRectF& visible) const;
+    Box extent() const;
+    // The part of the line to draw when `visible` is repainted, centred on
+    // the pixels it names; none when it stays outside. Far-off ends are cut
+    // here, so they never reach a rasteriser.
+    std::optional<Segment> visiblePart(const Box& visible) const;
 
 private:
     void change(float& field, float value);
     void markExtent() const;
 
     float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
-    QColor color_ = Qt::black;
+    Color color_{};
     int width_ = 1;
     DirtySink* sink_ = nullptr;
 };

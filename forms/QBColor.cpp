@@ -6,17 +6,17 @@
 
 namespace forms {
 
-QColor QBColor(int16_t index)
+Color QBColor(int16_t index)
 {
-    static constexpr std::array<QRgb, 16> table = {
-        qRgb(0, 0, 0),       qRgb(0, 0, 128),     qRgb(0, 128, 0),     qRgb(0, 128, 128),
-        qRgb(128, 0, 0),     qRgb(128, 0, 128),   qRgb(128, 128, 0),   qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(0, 0, 255),     qRgb(0, 255, 0),     qRgb(0, 255, 255),
-        qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0),   qRgb(255, 255, 255),
-    };
+    static constexpr std::array<Color, 16> table = {{
+        {0, 0, 0},       {0, 0, 128},     {0, 128, 0},     {0, 128, 128},
+        {128, 0, 0},     {128, 0, 128},   {128, 128, 0},   {192, 192, 192},
+        {128, 128, 128}, {0, 0, 255},     {0, 255, 0},     {0, 255, 255},
+        {255, 0, 0},     {255, 0, 255},   {255, 255, 0},   {255, 255, 255},
+    }};
     if (index < 0 || index >= int16_t(table.size()))
         throw std::out_of_range("QBColor: colour index " + std::to_string(index) + " is not in 0..15");
-    return QColor(table[std::size_t(index)]);
+    return table[std::size_t(index)];
 }
 
 } // namespace forms

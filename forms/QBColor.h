@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QColor>
+#include "forms/Color.h"
+
 #include <cstdint>
 
 namespace forms {
 
 // The standard 16-colour table, indexed 0..15. Any other index throws
 // std::out_of_range: no caller in the program computes an index at run time.
-QColor QBColor(int16_t index);
+Color QBColor(int16_t index);
 
 } // namespace forms

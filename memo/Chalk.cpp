@@ -12,7 +12,7 @@ void ChalkMove(board::Scene& scene, float x, float y)
     const board::BoardState& s = scene.state;
     if (s.penDown != 1)
         return;
-    scene.surface.Line(s.lastX, s.lastY, x, y, forms::QBColor(int16_t(s.penColor)));
+    scene.gamen.Line(s.lastX, s.lastY, x, y, forms::QBColor(int16_t(s.penColor)));
 }
 
 void ChalkUp(board::Scene& scene)

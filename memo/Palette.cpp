@@ -2,7 +2,7 @@
 
 #include "board/BoardState.h"
 #include "forms/OptionArray.h"
-#include "forms/Surface.h"
+#include "forms/PictureBox.h"
 
 #include <array>
 
@@ -28,28 +28,22 @@ bool chalkOf(int16_t index, Chalk& chalk)
     return true;
 }
 
-void setPaletteEnabled(forms::OptionArray& palette, bool enabled)
-{
-    for (int16_t i = kFirstOption; i <= kLastOption; ++i)
-        palette.setEnabled(i, enabled);
-}
-
-void Option1_Click(int16_t index, board::BoardState& state, forms::Surface& surface)
+void Option1_Click(int16_t index, board::BoardState& state, forms::PictureBox& gamen)
 {
     Chalk chalk{};
     if (!chalkOf(index, chalk))
         return;
     state.penColor = chalk.penColor;
-    surface.setDrawWidth(chalk.drawWidth);
+    gamen.setDrawWidth(chalk.drawWidth);
 }
 
 void Command3_Click(board::BoardState& state, forms::OptionArray& palette)
 {
     if (state.memoMode == 0) {
-        setPaletteEnabled(palette, true);
+        forms::setAllEnabled(palette, true);
         state.memoMode = 1;
     } else {
-        setPaletteEnabled(palette, false);
+        forms::setAllEnabled(palette, false);
         state.memoMode = 0;
     }
 }

@@ -4,7 +4,7 @@
 
 namespace forms {
 class OptionArray;
-class Surface;
+class PictureBox;
 }
 
 namespace board {
@@ -26,13 +26,11 @@ struct Chalk {
 // The chalk of palette button `index`, or none for an index with no button.
 bool chalkOf(int16_t index, Chalk& chalk);
 
-// Enables or greys out Option1(0) .. Option1(7), in ascending order.
-void setPaletteEnabled(forms::OptionArray& palette, bool enabled);
-
 // A palette click: the button's colour, then its width. Other indices change nothing.
-void Option1_Click(int16_t index, board::BoardState& state, forms::Surface& surface);
+void Option1_Click(int16_t index, board::BoardState& state, forms::PictureBox& gamen);
 
-// The memo button: palette on and memo mode 1, or palette off and memo mode 0.
+// The memo button: palette on and memo mode 1, or palette off and memo mode 0;
+// the palette is enabled or greyed out from its lowest index up.
 void Command3_Click(board::BoardState& state, forms::OptionArray& palette);
 
 } // namespace memo

@@ -1,16 +1,17 @@
 // Dragging DE: the grab band, the twenty-step update, the press/move/release states.
 #include "SceneFixture.h"
 #include "forms/QBColor.h"
-#include "forms/PictureBox.h"
-#include "window/Form1.h"
+#include "platform/qt/BoardView.h"
+#include "platform/qt/FormWindow.h"
+#include "platform/qt/QtTypes.h"
 
 #include <QtTest>
 #include <cmath>
 
 namespace {
 
-const QColor kMagenta = forms::QBColor(13);
-const QColor kRed = forms::QBColor(12);
+const forms::Color kMagenta = forms::QBColor(13);
+const forms::Color kRed = forms::QBColor(12);
 
 // D and E read back from the figure, and how far each is from its line.
 double offLineAB(const board::Figure& f)
@@ -236,25 +237,19 @@ private slots:
     // A move repaints what changed, not the whole board.
     void aMoveRepaintsOnlyWhatMoved()
     {
-        window::Form1 form;
+        qtwin::FormWindow form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         struct Spy : forms::DirtySink {
             QRegion region;
-            void markDirty(const QRect& r) override { region += r; }
+            void markDirty(const forms::Rect& r) override { region += qtwin::toQRect(r); }
         } spy;
         auto& f = form.scene().figure;
-        auto attachAll = [&f](forms::DirtySink* sink) {
-            for (auto* lines : {&f.Line1, &f.Line2})
-                for (auto& l : *lines) l.attach(sink);
-            for (auto& l : f.Line3) l.attach(sink);
-            for (auto& l : f.Label3) l.attach(sink);
-        };
         auto& h = form.handlers();
         h.gamen_MouseDown(1, 0, 300, 410);
-        attachAll(&spy);
+        form.scene().gamen.setView(&spy);
         h.gamen_MouseMove(1, 0, 300, 420);
-        attachAll(form.controls().gamen);
+        form.scene().gamen.setView(form.controls().gamen);
         const QRect whole(0, 0, board::kBoardWidth, board::kBoardHeight);
         QVERIFY(!spy.region.isEmpty());
         QVERIFY(spy.region.boundingRect().width() * spy.region.boundingRect().height()
@@ -262,13 +257,13 @@ private slots:
         // It covers DE's old and new places and both letters.
         QVERIFY(spy.region.contains(QRect(251, 409, 238, 2)));
         QVERIFY(spy.region.contains(QRect(245, 419, 240, 2)));
-        QVERIFY(spy.region.contains(f.Label3(1).extent().toAlignedRect()));
+        QVERIFY(spy.region.contains(qtwin::toQRect(forms::pixelBounds(f.Label3(1).extent()))));
     }
 
     // The same drag through real mouse events on the board widget.
     void dragThroughQtMouseEvents()
     {
-        window::Form1 form;
+        qtwin::FormWindow form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QWidget* gamen = form.controls().gamen;
@@ -283,7 +278,7 @@ private slots:
 
         // Painted: DE lies on BC now, red over white; the old place shows the board.
         const QImage shot = gamen->grab().toImage();
-        QCOMPARE(QColor(shot.pixel(300, 550)), kRed);
+        QCOMPARE(QColor(shot.pixel(300, 550)), qtwin::toQColor(kRed));
         QCOMPARE(QColor(shot.pixel(300, 410)), QColor(0, 128, 0));
     }
 };

@@ -1,10 +1,14 @@
 // The window-system layer: colours, clipping, and that every drawing reports
 // all the pixels it changed.
 #include "forms/DirtySink.h"
+#include "forms/FigurePainter.h"
 #include "forms/Geometry.h"
 #include "forms/LineShape.h"
+#include "forms/PictureBox.h"
 #include "forms/QBColor.h"
-#include "forms/Surface.h"
+#include "platform/qt/ImageSurface.h"
+#include "platform/qt/PainterCanvas.h"
+#include "platform/qt/QtTypes.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
@@ -16,8 +20,24 @@ namespace {
 
 struct RegionSink : forms::DirtySink {
     QRegion region;
-    void markDirty(const QRect& area) override { region += area; }
+    void markDirty(const forms::Rect& area) override { region += qtwin::toQRect(area); }
 };
+
+// A picture box of the given size whose chalk lands in an image.
+struct ImageBox {
+    ImageBox(QSize size, QColor back)
+        : surface(size, back)
+        , box(size.width(), size.height(), {uint8_t(back.red()), uint8_t(back.green()), uint8_t(back.blue())}, surface)
+    {
+        box.setView(&sink);
+        sink.region = QRegion();
+    }
+    qtwin::ImageSurface surface;
+    forms::PictureBox box;
+    RegionSink sink;
+};
+
+forms::Color toColor(QRgb rgb) { return {uint8_t(qRed(rgb)), uint8_t(qGreen(rgb)), uint8_t(qBlue(rgb))}; }
 
 QRegion changedPixels(const QImage& before, const QImage& after)
 {
@@ -35,7 +55,10 @@ QImage render(const forms::LineShape& line, QSize size)
     image.fill(Qt::black);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    line.paint(painter, QRectF(QPointF(0, 0), size));
+    qtwin::LetterTexts noLetters;
+    qtwin::PainterCanvas canvas(painter, noLetters);
+    if (const auto seg = line.visiblePart({0, 0, double(size.width()), double(size.height())}))
+        canvas.drawLine(*seg, line.BorderWidth(), line.BorderColor());
     return image;
 }
 
@@ -46,14 +69,15 @@ class FormsTest : public QObject {
 private slots:
     void colourTable()
     {
-        QCOMPARE(forms::QBColor(2), QColor(0, 128, 0));
-        QCOMPARE(forms::QBColor(9), QColor(0, 0, 255));
-        QCOMPARE(forms::QBColor(12), QColor(255, 0, 0));
-        QCOMPARE(forms::QBColor(13), QColor(255, 0, 255));
-        QCOMPARE(forms::QBColor(14), QColor(255, 255, 0));
-        QCOMPARE(forms::QBColor(0), QColor(0, 0, 0));
-        QCOMPARE(forms::QBColor(7), QColor(192, 192, 192));
-        QCOMPARE(forms::QBColor(15), QColor(255, 255, 255));
+        auto rgb = [](int16_t i) { return qtwin::toQColor(forms::QBColor(i)); };
+        QCOMPARE(rgb(2), QColor(0, 128, 0));
+        QCOMPARE(rgb(9), QColor(0, 0, 255));
+        QCOMPARE(rgb(12), QColor(255, 0, 0));
+        QCOMPARE(rgb(13), QColor(255, 0, 255));
+        QCOMPARE(rgb(14), QColor(255, 255, 0));
+        QCOMPARE(rgb(0), QColor(0, 0, 0));
+        QCOMPARE(rgb(7), QColor(192, 192, 192));
+        QCOMPARE(rgb(15), QColor(255, 255, 255));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, forms::QBColor(16));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, forms::QBColor(-1));
     }
@@ -81,17 +105,17 @@ private slots:
         QFETCH(QPointF, p2);
         QFETCH(bool, visible);
         QFETCH(QLineF, expected);
-        const auto seg = forms::clipSegment(p1, p2, QRectF(0, 0, 100, 50));
+        const auto seg = forms::clipSegment({p1.x(), p1.y()}, {p2.x(), p2.y()}, {0, 0, 100, 50});
         QCOMPARE(seg.has_value(), visible);
         if (visible)
-            QCOMPARE(*seg, expected);
+            QCOMPARE(qtwin::toQLine(*seg), expected);
     }
 
     void pixelBoundsNeverOverflows()
     {
-        QVERIFY(forms::pixelBounds(QRectF(QPointF(-1e30, -1e30), QPointF(1e30, 1e30))).contains(QRect(0, 0, 800, 700)));
-        QVERIFY(forms::pixelBounds(QRectF(0, 0, qInf(), 1)).isEmpty());
-        QCOMPARE(forms::pixelBounds(QRectF(1.5, 2.5, 1, 1)), QRect(1, 2, 2, 2));
+        QVERIFY(forms::pixelBounds({-1e30, -1e30, 1e30, 1e30}).contains({0, 0, 800, 700}));
+        QVERIFY(forms::pixelBounds({0, 0, qInf(), 1}).isEmpty());
+        QCOMPARE(qtwin::toQRect(forms::pixelBounds({1.5, 2.5, 2.5, 3.5})), QRect(1, 2, 2, 2));
     }
 
     // Whatever direction and width, a chalk segment reports every pixel it
@@ -99,49 +123,48 @@ private slots:
     void surfaceReportsEveryChangedPixel()
     {
         QRandomGenerator rng(20261208);
-        forms::Surface surface(QSize(120, 90), QColor(0, 128, 0));
-        RegionSink sink;
-        surface.attach(&sink);
+        ImageBox board(QSize(120, 90), QColor(0, 128, 0));
         for (int i = 0; i < 300; ++i) {
             const int16_t width = std::array<int16_t, 5>{1, 3, 6, 10, 20}[rng.bounded(5)];
-            surface.setDrawWidth(width);
+            board.box.setDrawWidth(width);
             const float x1 = float(rng.bounded(-30.0) + rng.bounded(180.0));
             const float y1 = float(rng.bounded(-30.0) + rng.bounded(150.0));
             const bool dot = rng.bounded(6) == 0;
             const float x2 = dot ? x1 : float(x1 + rng.bounded(40.0) - 20);
             const float y2 = dot ? y1 : float(y1 + rng.bounded(40.0) - 20);
-            const QImage before = surface.image();
-            sink.region = QRegion();
-            const QRect returned =
-                surface.Line(x1, y1, x2, y2, QColor::fromRgb(rng.generate() | 0xff000000u));
-            const QRegion changed = changedPixels(before, surface.image());
+            const QImage before = board.surface.image();
+            board.sink.region = QRegion();
+            const QRect returned = qtwin::toQRect(board.box.Line(x1, y1, x2, y2, toColor(rng.generate())));
+            const QRegion changed = changedPixels(before, board.surface.image());
             QVERIFY2(changed.subtracted(returned).isEmpty(),
                      qPrintable(QStringLiteral("segment %1: (%2,%3)-(%4,%5) width %6")
                                     .arg(i).arg(x1).arg(y1).arg(x2).arg(y2).arg(width)));
-            QCOMPARE(sink.region, QRegion(returned));
+            QCOMPARE(board.sink.region, QRegion(returned));
             QVERIFY(returned.width() <= std::abs(x2 - x1) + 1.5 * width + 4); // never the whole surface
         }
     }
 
     void aDotIsDrawnWhereTheLineHasNoLength()
     {
-        forms::Surface surface(QSize(50, 50), Qt::black);
-        surface.setDrawWidth(6);
-        surface.Line(20, 20, 20, 20, Qt::white);
-        QCOMPARE(surface.image().pixel(20, 20), qRgb(255, 255, 255));
-        QCOMPARE(surface.image().pixel(20, 18), qRgb(255, 255, 255));
-        QCOMPARE(surface.image().pixel(22, 20), qRgb(255, 255, 255));
-        QCOMPARE(surface.image().pixel(20, 25), qRgb(0, 0, 0));
+        ImageBox board(QSize(50, 50), Qt::black);
+        board.box.setDrawWidth(6);
+        board.box.Line(20, 20, 20, 20, {255, 255, 255});
+        const QImage& image = board.surface.image();
+        QCOMPARE(image.pixel(20, 20), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(20, 18), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(22, 20), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(20, 25), qRgb(0, 0, 0));
     }
 
     // On a 2x screen chalk is kept at twice the resolution, positions stay in
     // board pixels, and what was drawn survives a change of screen.
     void surfaceKeepsDevicePixels()
     {
-        forms::Surface surface(QSize(100, 80), Qt::black);
+        ImageBox board(QSize(100, 80), Qt::black);
+        qtwin::ImageSurface& surface = board.surface;
         surface.setDevicePixelRatio(2);
-        surface.setDrawWidth(3);
-        const QRect dirty = surface.Line(10, 30, 90, 30, Qt::white);
+        board.box.setDrawWidth(3);
+        const QRect dirty = qtwin::toQRect(board.box.Line(10, 30, 90, 30, {255, 255, 255}));
         QVERIFY(dirty.contains(QRect(10, 29, 81, 3)) && dirty.bottom() < 40);
         QCOMPARE(surface.image().size(), QSize(200, 160));
         for (int y = 58; y <= 63; ++y) // rows 29..31, each two device rows, fully covered
@@ -155,19 +178,17 @@ private slots:
 
     void clsWipesAndReportsTheWholeSurface()
     {
-        forms::Surface surface(QSize(40, 30), QColor(0, 128, 0));
-        RegionSink sink;
-        surface.attach(&sink);
-        surface.setDrawWidth(20);
-        surface.Line(0, 0, 40, 30, Qt::red);
-        sink.region = QRegion();
-        surface.Cls();
-        QCOMPARE(sink.region, QRegion(0, 0, 40, 30));
+        ImageBox board(QSize(40, 30), QColor(0, 128, 0));
+        board.box.setDrawWidth(20);
+        board.box.Line(0, 0, 40, 30, {255, 0, 0});
+        board.sink.region = QRegion();
+        board.box.Cls();
+        QCOMPARE(board.sink.region, QRegion(0, 0, 40, 30));
         QImage green(40, 30, QImage::Format_RGB32);
         green.fill(QColor(0, 128, 0));
-        QCOMPARE(surface.image(), green);
-        surface.setDrawWidth(0);
-        QCOMPARE(surface.DrawWidth(), int16_t(1));
+        QCOMPARE(board.surface.image(), green);
+        board.box.setDrawWidth(0);
+        QCOMPARE(board.box.DrawWidth(), int16_t(1));
     }
 
     // Moving a retained line marks both where it was and where it goes.
@@ -176,7 +197,7 @@ private slots:
         QRandomGenerator rng(7);
         forms::LineShape line;
         line.setBorderWidth(4);
-        line.setBorderColor(Qt::white);
+        line.setBorderColor({255, 255, 255});
         RegionSink sink;
         line.attach(&sink);
         for (int i = 0; i < 100; ++i) {

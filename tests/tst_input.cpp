@@ -1,8 +1,8 @@
 // Other ways in: a finger or a pen on an interactive whiteboard, the keyboard,
 // and what a screen reader is told.
-#include "forms/OptionButtons.h"
-#include "forms/PictureBox.h"
-#include "window/Form1.h"
+#include "platform/qt/RadioPalette.h"
+#include "platform/qt/BoardView.h"
+#include "platform/qt/FormWindow.h"
 
 #include <QAccessible>
 #include <QRadioButton>
@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <memory>
 
-using window::Form1;
+using Form1 = qtwin::FormWindow;
 
 namespace {
 
@@ -40,7 +40,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QWidget* gamen = form.controls().gamen;
-        QSignalSpy presses(form.controls().gamen, &forms::PictureBox::MouseDown);
+        QSignalSpy presses(form.controls().gamen, &qtwin::BoardView::MouseDown);
         const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
         QTest::touchEvent(gamen, finger.get()).press(0, QPoint(300, 405));
         QTest::touchEvent(gamen, finger.get()).move(0, QPoint(300, 475));
@@ -56,13 +56,13 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QWidget* gamen = form.controls().gamen;
-        QSignalSpy presses(form.controls().gamen, &forms::PictureBox::MouseDown);
+        QSignalSpy presses(form.controls().gamen, &qtwin::BoardView::MouseDown);
         form.handlers().Command3_Click();
         sendPen(gamen, QEvent::TabletPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
         sendPen(gamen, QEvent::TabletMove, {200, 100}, Qt::NoButton, Qt::LeftButton);
         sendPen(gamen, QEvent::TabletRelease, {200, 100}, Qt::LeftButton, Qt::NoButton);
         QCOMPARE(presses.count(), 1);
-        QCOMPARE(form.scene().surface.image().pixel(150, 100), qRgb(255, 0, 0));
+        QCOMPARE(form.surface().image().pixel(150, 100), qRgb(255, 0, 0));
         QCOMPARE(form.scene().state.penDown, int16_t(0));
     }
 
@@ -71,7 +71,7 @@ private slots:
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QSignalSpy presses(form.controls().gamen, &forms::PictureBox::MouseDown);
+        QSignalSpy presses(form.controls().gamen, &qtwin::BoardView::MouseDown);
         // Through the window, as the platform sends it: press, release, press, release.
         QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, QPoint(8 + 300, 48 + 410));
         QCOMPARE(presses.count(), 2);
@@ -94,11 +94,11 @@ private slots:
         QCOMPARE(form.scene().state.penColor, 14.f);
         QTest::keyClick(c.Option1->button(1), Qt::Key_Up); // up to the thick row
         QVERIFY(c.Option1->button(5)->isChecked());
-        QCOMPARE(form.scene().surface.DrawWidth(), int16_t(6));
+        QCOMPARE(form.scene().gamen.DrawWidth(), int16_t(6));
         form.handlers().Command1_Click(); // width back to 3; Enter on the shown button restores it
         form.handlers().Command3_Click();
         QTest::keyClick(c.Option1->button(5), Qt::Key_Enter);
-        QCOMPARE(form.scene().surface.DrawWidth(), int16_t(6));
+        QCOMPARE(form.scene().gamen.DrawWidth(), int16_t(6));
         c.Command1->setFocus();
         QTest::keyClick(c.Command1, Qt::Key_Space);
         QCOMPARE(form.scene().state.memoMode, 0.f);

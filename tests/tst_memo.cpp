@@ -1,9 +1,9 @@
 // The chalk: palette, memo mode and strokes on the board's surface.
 #include "SceneFixture.h"
-#include "forms/OptionButtons.h"
-#include "forms/PictureBox.h"
+#include "platform/qt/RadioPalette.h"
+#include "platform/qt/BoardView.h"
 #include "memo/Palette.h"
-#include "window/Form1.h"
+#include "platform/qt/FormWindow.h"
 
 #include <QRadioButton>
 #include <QtTest>
@@ -59,7 +59,7 @@ private slots:
         const auto before = b.state();
         b.handlers.Option1_Click(int16_t(index));
         QCOMPARE(b.state().penColor, penColor);
-        QCOMPARE(int(b.scene.surface.DrawWidth()), width);
+        QCOMPARE(int(b.scene.gamen.DrawWidth()), width);
         QCOMPARE(b.state().memoMode, 1.f);
         QCOMPARE(b.state().penDown, before.penDown);
     }
@@ -70,7 +70,7 @@ private slots:
         b.handlers.Command3_Click();
         b.handlers.Option1_Click(6);
         b.stroke({{100, 100}, {200, 100}});
-        const QImage drawn = b.scene.surface.image();
+        const QImage drawn = b.surface.image();
         b.press(1, 50, 50); // chalk down, then memo off and on again
         const auto before = b.state();
 
@@ -87,8 +87,8 @@ private slots:
         QCOMPARE(b.state().penColor, before.penColor);
         QCOMPARE(b.state().penDown, int16_t(1));
         QCOMPARE(b.state().dragging, before.dragging);
-        QCOMPARE(b.scene.surface.DrawWidth(), int16_t(6));
-        QCOMPARE(b.scene.surface.image(), drawn);
+        QCOMPARE(b.scene.gamen.DrawWidth(), int16_t(6));
+        QCOMPARE(b.surface.image(), drawn);
     }
 
     void pressAloneDrawsNothingAndTheStrokeStartsThere()
@@ -221,7 +221,7 @@ private slots:
 
     void strokesSurviveHidingTheWindow()
     {
-        window::Form1 form;
+        qtwin::FormWindow form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QWidget* gamen = form.controls().gamen;
@@ -242,7 +242,7 @@ private slots:
 
     void disabledPaletteIgnoresClicks()
     {
-        window::Form1 form;
+        qtwin::FormWindow form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QRadioButton* thickBlue = form.controls().Option1->button(6);
@@ -254,10 +254,10 @@ private slots:
         QTest::mouseClick(form.controls().Command3, Qt::LeftButton);
         QTest::mouseClick(thickBlue, Qt::LeftButton);
         QTest::mouseClick(form.controls().Command1, Qt::LeftButton);
-        QCOMPARE(form.scene().surface.DrawWidth(), int16_t(3));
+        QCOMPARE(form.scene().gamen.DrawWidth(), int16_t(3));
         QTest::mouseClick(form.controls().Command3, Qt::LeftButton);
         QTest::mouseClick(thickBlue, Qt::LeftButton);
-        QCOMPARE(form.scene().surface.DrawWidth(), int16_t(6));
+        QCOMPARE(form.scene().gamen.DrawWidth(), int16_t(6));
     }
 };
 

@@ -99,7 +99,7 @@ private slots:
         verifyInitialState(b.state());
         verifyInitialFigure(b.figure());
         QCOMPARE(b.state().penColor, 12.f);
-        QCOMPARE(b.scene.surface.DrawWidth(), int16_t(3));
+        QCOMPARE(b.scene.gamen.DrawWidth(), int16_t(3));
         QCOMPARE(b.palette.selected(), 0);
         QVERIFY(b.palette.allEnabled(false));
         QCOMPARE(b.pixelsOfColor(qRgb(0, 128, 0)), board::kBoardWidth * board::kBoardHeight);
@@ -110,25 +110,25 @@ private slots:
         SceneFixture b;
         const Figure& f = b.figure();
         for (const auto& line : f.Line1)
-            QVERIFY(line.BorderColor() == QColor(255, 255, 255) && line.BorderWidth() == 4);
+            QVERIFY(line.BorderColor() == (forms::Color{255, 255, 255}) && line.BorderWidth() == 4);
         for (const auto& line : f.Line2)
-            QVERIFY(line.BorderColor() == QColor(255, 0, 0) && line.BorderWidth() == 2);
+            QVERIFY(line.BorderColor() == (forms::Color{255, 0, 0}) && line.BorderWidth() == 2);
         for (const auto& line : f.Line3)
-            QVERIFY(line.BorderColor() == QColor(255, 255, 0) && line.BorderWidth() == 2);
+            QVERIFY(line.BorderColor() == (forms::Color{255, 255, 0}) && line.BorderWidth() == 2);
         const QString letters[] = {"Ａ", "Ｂ", "Ｃ"};
         const int widths[] = {22, 24, 23};
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(f.Label2(i).Caption(), letters[i]);
+            QCOMPARE(QString::fromStdString(f.Label2(i).Caption()), letters[i]);
             QCOMPARE(f.Label2(i).Width(), widths[i]);
-            QCOMPARE(f.Label2(i).ForeColor(), QColor(255, 255, 255));
+            QCOMPARE(f.Label2(i).ForeColor(), (forms::Color{255, 255, 255}));
         }
-        QCOMPARE(f.Label3(1).Caption(), QStringLiteral("Ｄ"));
-        QCOMPARE(f.Label3(2).Caption(), QStringLiteral("Ｅ"));
+        QCOMPARE(QString::fromStdString(f.Label3(1).Caption()), QStringLiteral("Ｄ"));
+        QCOMPARE(QString::fromStdString(f.Label3(2).Caption()), QStringLiteral("Ｅ"));
         QCOMPARE(f.Label3(1).Width(), 23);
         QCOMPARE(f.Label3(2).Width(), 22);
         for (const auto& label : f.Label3)
-            QVERIFY(label.ForeColor() == QColor(255, 0, 0) && label.BackColor() == QColor(0, 128, 0)
-                    && label.Height() == 29 && label.Font().bold() && label.Font().pixelSize() == 29);
+            QVERIFY(label.ForeColor() == (forms::Color{255, 0, 0}) && label.BackColor() == (forms::Color{0, 128, 0})
+                    && label.Height() == 29 && label.Font().weight == 700 && label.Font().pixelSize == 29);
     }
 
     void resetRestoresEverythingFromADisturbedBoard()
@@ -137,12 +137,12 @@ private slots:
         disturb(b);
         QVERIFY(!sameFigure(b.figure(), SceneFixture().figure()));
         QCOMPARE(b.state().penDown, int16_t(1));
-        QCOMPARE(b.scene.surface.DrawWidth(), int16_t(20));
+        QCOMPARE(b.scene.gamen.DrawWidth(), int16_t(20));
 
         b.handlers.Command1_Click();
         verifyInitialState(b.state());
         verifyInitialFigure(b.figure());
-        QCOMPARE(b.scene.surface.DrawWidth(), int16_t(3));
+        QCOMPARE(b.scene.gamen.DrawWidth(), int16_t(3));
         QVERIFY(b.palette.allEnabled(false));
         QCOMPARE(b.pixelsOfColor(qRgb(0, 128, 0)), board::kBoardWidth * board::kBoardHeight);
 

@@ -37,7 +37,7 @@ QString firstFailure(quint32 seed, const std::vector<BoardEvent>& events)
     InvariantChecker checker;
     for (std::size_t i = 0; i < events.size(); ++i) {
         deliver(events[i], board.handlers, board.palette);
-        const std::string failed = checker.check(board.scene, board.palette, events[i]);
+        const std::string failed = checker.check(board, events[i]);
         if (failed.empty())
             continue;
         QString report = QStringLiteral("seed %1: after event %2 of %3: %4\nshortest failing prefix (%5 events):\n")
@@ -84,10 +84,10 @@ private slots:
         SceneFixture board;
         InvariantChecker checker;
         BoardEvent move{BoardEvent::Move, 1, 0, 0, 0};
-        QVERIFY(checker.check(board.scene, board.palette, move).empty());
+        QVERIFY(checker.check(board, move).empty());
         board.figure().Line2(1).setX1(251);
         board.figure().Line2(0).setX2(251);
-        QVERIFY(!checker.check(board.scene, board.palette, move).empty());
+        QVERIFY(!checker.check(board, move).empty());
     }
 };
 

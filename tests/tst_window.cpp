@@ -1,8 +1,9 @@
 // The window as the teacher sees it: layout, the first picture, the commands,
 // and starting where no window can be opened.
-#include "forms/OptionButtons.h"
-#include "forms/PictureBox.h"
-#include "window/Form1.h"
+#include "platform/qt/RadioPalette.h"
+#include "platform/qt/BoardView.h"
+#include "platform/qt/FormWindow.h"
+#include "platform/qt/QtTypes.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -10,7 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
-using window::Form1;
+using Form1 = qtwin::FormWindow;
 
 namespace {
 
@@ -159,8 +160,8 @@ private slots:
             int ink = 0;
             for (int y = box.top(); y <= box.bottom(); ++y)
                 for (int x = box.left(); x <= box.right(); ++x)
-                    ink += QColor(shot.pixel(x, y)) == label->ForeColor();
-            QVERIFY2(ink > 30, qPrintable(label->Caption() + QStringLiteral(": %1 pixels").arg(ink)));
+                    ink += QColor(shot.pixel(x, y)) == qtwin::toQColor(label->ForeColor());
+            QVERIFY2(ink > 30, qPrintable(QString::fromStdString(label->Caption()) + QStringLiteral(": %1 pixels").arg(ink)));
             QCOMPARE(QColor(shot.pixel(box.center().x(), box.bottom() + 3)), kGreen);
         }
     }

@@ -1,6 +1,6 @@
 // Renders the window as it first appears into the PNG file named on the
 // command line; the README shows that picture.
-#include "window/Form1.h"
+#include "platform/qt/FormWindow.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -12,7 +12,7 @@ int main(int argc, char** argv)
         return 2;
     }
     QApplication app(argc, argv);
-    window::Form1 form;
+    qtwin::FormWindow form;
     form.show();
     if (!form.grab().save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "window-snapshot: cannot write %s\n", argv[1]);

@@ -2,33 +2,36 @@
 
 #include "board/Scene.h"
 #include "window/FormHandlers.h"
-#include "window/FormLayout.h"
 
-#include <QWidget>
+namespace forms {
+class ChalkSurface;
+class FormWindow;
+class OptionArray;
+}
 
 namespace window {
 
-inline const QString kCaption = QStringLiteral("平行線ボード (by n.Tavio)");
+inline constexpr const char* kCaption = "平行線ボード (by n.Tavio)";
 
-// The program's one window: the title, the commands, the chalk palette and
-// the board. It owns the board's state and routes every event of its
-// controls to the handler of that name.
-class Form1 : public QWidget {
-    Q_OBJECT
+// The program's one window, as the handlers know it: the board's state, its
+// figure and the board itself, and the handler of every event. The platform
+// builds the controls from the layout, hands over the chalk surface, the
+// palette and the window, routes each event here and calls Form_Load before
+// the window is first shown.
+class Form1 {
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    Form1(forms::ChalkSurface& surface, forms::OptionArray& Option1, forms::FormWindow& window);
 
     board::Scene& scene() { return scene_; }
-    const FormControls& controls() const { return controls_; }
     FormHandlers& handlers() { return handlers_; }
+    forms::PictureBox& gamen() { return scene_.gamen; }
 
-private:
     void Form_Load();
     void Command2_Click();
-    void connectEvents();
 
+private:
+    forms::FormWindow& window_;
     board::Scene scene_;
-    FormControls controls_;
     FormHandlers handlers_;
 };
 

@@ -26,7 +26,7 @@ FormHandlers::FormHandlers(board::Scene& scene, forms::OptionArray& palette)
 
 void FormHandlers::StartUp()
 {
-    scene_.surface.setDrawWidth(3);
+    scene_.gamen.setDrawWidth(3);
     scene_.state.penColor = 12;
     palette_.setValue(memo::kFirstOption, true);
     ResetBoard();
@@ -38,7 +38,7 @@ void FormHandlers::Command1_Click() { ResetBoard(); }
 
 void FormHandlers::Command3_Click() { memo::Command3_Click(scene_.state, palette_); }
 
-void FormHandlers::Option1_Click(int16_t Index) { memo::Option1_Click(Index, scene_.state, scene_.surface); }
+void FormHandlers::Option1_Click(int16_t Index) { memo::Option1_Click(Index, scene_.state, scene_.gamen); }
 
 void FormHandlers::gamen_MouseDown(int16_t Button, int16_t, float X, float Y)
 {

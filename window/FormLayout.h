@@ -1,37 +1,45 @@
 #pragma once
 
-#include <QLabel>
-#include <QPushButton>
+#include "forms/Color.h"
+#include "forms/FontRequest.h"
+#include "forms/Geometry.h"
 
-namespace board {
-struct Scene;
-}
-
-namespace forms {
-class OptionButtons;
-class PictureBox;
-}
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 namespace window {
 
-// The window's client area and colours.
-constexpr int kFormWidth = 811;
-constexpr int kFormHeight = 702;
-inline const QColor kFormColor(192, 255, 192);
+// The window as it is designed: every control's kind, caption, place, colours,
+// font and tab index, written down once. Each platform builds its widgets or
+// page elements from this table.
 
-// The controls of the window, each at its place in the layout.
-struct FormControls {
-    QLabel* Label1 = nullptr;
-    forms::PictureBox* gamen = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    forms::OptionButtons* Option1 = nullptr;
-    QLabel* Label4[2] = {nullptr, nullptr};
+enum class ControlKind { Label, Board, CommandButton, OptionButton };
+
+struct ControlSpec {
+    ControlKind kind;
+    const char* name;  // "Command1", "Option1", ...
+    int16_t index;     // the element of a control array, or -1
+    const char* caption; // UTF-8; empty for the board
+    forms::Rect place;   // in pixels of the window's client area
+    std::optional<forms::Color> fore, back; // none: the platform's own
+    std::optional<forms::FontRequest> font; // none: the window's font
+    int tabIndex;
+    const char* accessibleName;  // what a screen reader calls it; empty: its caption
+    const char* description;     // what a screen reader adds; may be empty
 };
 
-// Creates every control on `form`, sets colours, fonts and the tab order, and
-// puts the figure objects of `scene` on the board.
-FormControls buildFormLayout(QWidget& form, board::Scene& scene);
+struct FormSpec {
+    const char* designCaption; // before start-up sets the real one
+    int width, height;         // the client area
+    forms::Color back;
+    forms::FontRequest font; // for controls that name none
+    std::vector<ControlSpec> controls; // in ascending tab index
+};
+
+const FormSpec& formLayout();
+
+// The control of that name and index; throws std::out_of_range if there is none.
+const ControlSpec& layoutOf(const char* name, int16_t index = -1);
 
 } // namespace window

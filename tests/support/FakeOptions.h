@@ -9,6 +9,8 @@
 // Option buttons without widgets, recording every change of Enabled in order.
 class FakeOptions : public forms::OptionArray {
 public:
+    int16_t LBound() const override { return 0; }
+    int16_t UBound() const override { return 7; }
     bool Value(int16_t index) const override;
     void setValue(int16_t index, bool selected) override;
     bool Enabled(int16_t index) const override;

@@ -43,16 +43,16 @@ const board::Scene& InvariantChecker::reference()
     return board.scene;
 }
 
-std::string InvariantChecker::check(const board::Scene& scene, const forms::OptionArray& palette,
-                                    const BoardEvent& event)
+std::string InvariantChecker::check(const SceneFixture& board, const BoardEvent& event)
 {
-    std::string failed = checkState(scene, palette);
+    const board::Scene& scene = board.scene;
+    std::string failed = checkState(scene, board.palette);
     if (!failed.empty())
         return failed;
     const bool reset = event.kind == BoardEvent::Reset || (event.kind == BoardEvent::Press && event.button == 2);
     if (reset) {
         driftD_ = driftE_ = 0;
-        failed = checkInitial(scene);
+        failed = checkInitial(board);
     } else {
         allowForMove(scene.figure);
     }
@@ -81,10 +81,11 @@ std::string InvariantChecker::checkState(const board::Scene& scene, const forms:
     return {};
 }
 
-std::string InvariantChecker::checkInitial(const board::Scene& scene)
+std::string InvariantChecker::checkInitial(const SceneFixture& board)
 {
+    const board::Scene& scene = board.scene;
     const board::BoardState& s = scene.state;
-    if (s.dragging != 0 || s.memoMode != 0 || s.penDown != 0 || scene.surface.DrawWidth() != 3 || !scene.surface.isBlank())
+    if (s.dragging != 0 || s.memoMode != 0 || s.penDown != 0 || scene.gamen.DrawWidth() != 3 || !board.surface.isBlank())
         return "after a reset the board is not in its initial state";
     const board::Figure& f = scene.figure;
     const board::Figure& r = reference().figure;

@@ -10,12 +10,12 @@
 class InvariantChecker {
 public:
     InvariantChecker();
-    std::string check(const board::Scene& scene, const forms::OptionArray& palette, const BoardEvent& event);
+    std::string check(const SceneFixture& board, const BoardEvent& event);
 
 private:
     std::string checkState(const board::Scene& scene, const forms::OptionArray& palette);
     std::string checkFigure(const board::Figure& figure);
-    std::string checkInitial(const board::Scene& scene);
+    std::string checkInitial(const SceneFixture& board);
     void allowForMove(const board::Figure& figure);
 
     static const board::Scene& reference(); // the board as start-up and ResetBoard leave it

@@ -1,7 +1,5 @@
 #include "SceneFixture.h"
 
-
-
 SceneFixture::SceneFixture() { handlers.StartUp(); }
 
 void SceneFixture::stroke(std::initializer_list<QPointF> points)
@@ -15,7 +13,7 @@ void SceneFixture::stroke(std::initializer_list<QPointF> points)
 
 int SceneFixture::pixelsOfColor(QRgb color) const
 {
-    const QImage& image = scene.surface.image();
+    const QImage& image = surface.image();
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)

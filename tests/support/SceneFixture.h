@@ -2,16 +2,21 @@
 
 #include "FakeOptions.h"
 #include "board/Scene.h"
+#include "platform/qt/ImageSurface.h"
 #include "window/FormHandlers.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QRgb>
+#include <initializer_list>
 
-// A started board without widgets: the scene, a fake palette and the handlers.
+// A started board without widgets: the chalk in an image, the scene, a fake
+// palette and the handlers.
 struct SceneFixture {
     SceneFixture();
 
-    board::Scene scene;
+    qtwin::ImageSurface surface{QSize(board::kBoardWidth, board::kBoardHeight), QColor(0, 128, 0)};
+    board::Scene scene{surface};
     FakeOptions palette;
     window::FormHandlers handlers{scene, palette};
 
@@ -23,7 +28,7 @@ struct SceneFixture {
     void release(int16_t button, float x, float y) { handlers.gamen_MouseUp(button, 0, x, y); }
     // A left-button stroke through the given points, pressed at the first.
     void stroke(std::initializer_list<QPointF> points);
-    QRgb surfacePixel(int x, int y) const { return scene.surface.image().pixel(x, y); }
+    QRgb surfacePixel(int x, int y) const { return surface.image().pixel(x, y); }
     int pixelsOfColor(QRgb color) const;
 };
 

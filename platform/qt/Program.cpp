@@ -1,4 +1,4 @@
-#include "forms/Program.h"
+#include "platform/qt/Program.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -7,9 +7,7 @@
 #include <cstring>
 #include <unistd.h>
 
-namespace forms {
-
-void End() { QCoreApplication::exit(0); }
+namespace qtwin {
 
 bool displayNamed(int argc, char** argv)
 {
@@ -61,4 +59,4 @@ StartupGuard::~StartupGuard()
     heldBack.clear();
 }
 
-} // namespace forms
+} // namespace qtwin

@@ -1,10 +1,10 @@
-#include "forms/Fonts.h"
+#include "platform/qt/Fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>
 #include <cstdio>
 
-namespace forms {
+namespace qtwin {
 
 namespace {
 
@@ -18,7 +18,7 @@ bool looksSansSerif(const QString& family)
 
 QString findGothicFamily()
 {
-    for (const QString& wanted : {kGothicFamily, QStringLiteral("IPAPGothic")})
+    for (const QString& wanted : {QString::fromUtf8(forms::kGothicFamily), QStringLiteral("IPAPGothic")})
         if (QFontDatabase::hasFamily(wanted))
             return wanted;
     const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
@@ -40,15 +40,16 @@ QString gothicFamily()
     return family;
 }
 
-QFont gothicFont(int pixelSize, int weight)
+QFont fontFor(const forms::FontRequest& request)
 {
     QFont font;
-    const QString family = gothicFamily();
+    const QString wanted = QString::fromStdString(request.family);
+    const QString family = wanted == QString::fromUtf8(forms::kGothicFamily) ? gothicFamily() : wanted;
     if (!family.isEmpty())
         font.setFamilies({family});
-    font.setPixelSize(pixelSize);
-    font.setWeight(QFont::Weight(weight));
+    font.setPixelSize(request.pixelSize);
+    font.setWeight(QFont::Weight(request.weight));
     return font;
 }
 
-} // namespace forms
+} // namespace qtwin

@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QImage>
 
-namespace window {
+namespace qtwin {
 
 // The program's icon: triangle ABC with DE parallel to BC on the green board,
 // drawn for the given size in pixels.
@@ -13,4 +13,4 @@ QImage boardIcon(int size);
 // the 16-colour table, and full-colour 48 and 64 pixel images.
 QIcon windowIcon();
 
-} // namespace window
+} // namespace qtwin

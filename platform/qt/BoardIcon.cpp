@@ -1,11 +1,12 @@
-#include "window/BoardIcon.h"
+#include "platform/qt/BoardIcon.h"
 
 #include "forms/QBColor.h"
+#include "platform/qt/QtTypes.h"
 
 #include <QPainter>
 #include <QPixmap>
 
-namespace window {
+namespace qtwin {
 
 QImage boardIcon(int size)
 {
@@ -35,7 +36,7 @@ QImage inSixteenColours(const QImage& image)
 {
     QList<QRgb> table;
     for (int16_t i = 0; i < 16; ++i)
-        table << forms::QBColor(i).rgb();
+        table << toQColor(forms::QBColor(i)).rgb();
     return image.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither);
 }
 
@@ -54,4 +55,4 @@ QIcon windowIcon()
     return icon;
 }
 
-} // namespace window
+} // namespace qtwin

@@ -1,10 +1,6 @@
 #pragma once
 
-namespace forms {
-
-// Ends the program: the event loop returns with exit status 0 and the window
-// closes with it.
-void End();
+namespace qtwin {
 
 // Whether the toolkit has anything to open a window on: a display named in the
 // environment, or a platform chosen explicitly.
@@ -22,4 +18,4 @@ public:
     StartupGuard& operator=(const StartupGuard&) = delete;
 };
 
-} // namespace forms
+} // namespace qtwin

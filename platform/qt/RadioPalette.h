@@ -9,19 +9,19 @@
 class QRadioButton;
 class QWidget;
 
-namespace forms {
+namespace qtwin {
 
 // Option buttons placed directly on one parent window, so that they form one
 // exclusive group. Click(Index) is delivered whenever an enabled button is
 // chosen with the mouse or the keyboard, also when it was already selected.
-class OptionButtons : public QObject, public OptionArray {
+class RadioPalette : public QObject, public forms::OptionArray {
     Q_OBJECT
 public:
-    explicit OptionButtons(QWidget* parent);
-
-    QRadioButton* add(int16_t index, const QString& caption, const QRect& geometry);
+    QRadioButton* add(QWidget& parent, int16_t index, const QString& caption, const QRect& geometry);
     QRadioButton* button(int16_t index) const;
 
+    int16_t LBound() const override;
+    int16_t UBound() const override;
     bool Value(int16_t index) const override;
     void setValue(int16_t index, bool selected) override;
     bool Enabled(int16_t index) const override;
@@ -35,8 +35,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* parent_;
     std::map<int16_t, QRadioButton*> buttons_;
 };
 
-} // namespace forms
+} // namespace qtwin

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "forms/DirtySink.h"
+#include "platform/qt/PainterCanvas.h"
+
+#include <QRect>
+#include <QWidget>
+#include <cstdint>
+
+namespace forms {
+class PictureBox;
+}
+
+namespace qtwin {
+
+class ImageSurface;
+
+// The widget that shows a picture box: its chalk surface with the retained
+// line shapes on top and the labels above those, repainting only the
+// rectangles the box reports as changed. It reports the mouse, and a pen, in
+// the box's pixels.
+class BoardView : public QWidget, public forms::DirtySink {
+    Q_OBJECT
+public:
+    BoardView(forms::PictureBox& box, ImageSurface& surface, QWidget* parent = nullptr);
+    ~BoardView() override;
+
+    void markDirty(const forms::Rect& area) override;
+
+signals:
+    // Button: 1 left, 2 right, 4 middle (on a move, the buttons held, summed);
+    // Shift: 1 Shift, 2 Ctrl, 4 Alt, summed; X, Y in the box's pixels.
+    void MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void MouseMove(int16_t Button, int16_t Shift, float X, float Y);
+    void MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // A pen acts as the mouse, its tip as the left button. The events are
+    // taken here, so the toolkit does not make a second, mouse copy of them.
+    void tabletEvent(QTabletEvent* event) override;
+
+private:
+    // Copies one slab of the surface, or the board colour while it is blank.
+    void paintSurface(QPainter& painter, const QRect& area) const;
+
+    forms::PictureBox& box_;
+    ImageSurface& surface_;
+    LetterTexts letters_;
+    // Everything marked since the last paint, as one rectangle: the figure's
+    // lines rasterise far faster against one rectangle than against a region
+    // of many, and one event's changes lie close together.
+    QRect pending_;
+};
+
+} // namespace qtwin

@@ -1,0 +1,135 @@
+#include "platform/qt/FormWindow.h"
+
+#include "platform/qt/BoardIcon.h"
+#include "platform/qt/BoardView.h"
+#include "platform/qt/Fonts.h"
+#include "platform/qt/QtTypes.h"
+#include "window/FormLayout.h"
+
+#include <QCoreApplication>
+#include <QRadioButton>
+#include <stdexcept>
+
+namespace qtwin {
+
+namespace {
+
+void paintBackground(QWidget& widget, forms::Color back)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, toQColor(back));
+    widget.setPalette(palette);
+    // Buttons fill with the Button role unless told otherwise.
+    widget.setBackgroundRole(QPalette::Window);
+    widget.setAutoFillBackground(true);
+}
+
+void setLook(QWidget& widget, const window::ControlSpec& spec)
+{
+    widget.setObjectName(spec.index < 0 ? QString::fromUtf8(spec.name)
+                                        : QStringLiteral("%1_%2").arg(QString::fromUtf8(spec.name)).arg(spec.index));
+    widget.setGeometry(toQRect(spec.place));
+    widget.setAccessibleName(QString::fromUtf8(*spec.accessibleName ? spec.accessibleName : spec.caption));
+    if (*spec.description)
+        widget.setAccessibleDescription(QString::fromUtf8(spec.description));
+    if (spec.font)
+        widget.setFont(fontFor(*spec.font));
+    if (spec.back)
+        paintBackground(widget, *spec.back);
+    if (spec.fore) {
+        QPalette palette = widget.palette();
+        palette.setColor(QPalette::WindowText, toQColor(*spec.fore));
+        widget.setPalette(palette);
+    }
+}
+
+} // namespace
+
+FormWindow::FormWindow(QWidget* parent)
+    : QWidget(parent)
+    , surface_(QSize(board::kBoardWidth, board::kBoardHeight), toQColor(board::kBoardColor))
+    , form1_(surface_, palette_, *this)
+{
+    const window::FormSpec& layout = window::formLayout();
+    setWindowTitle(QString::fromUtf8(layout.designCaption));
+    setFixedSize(layout.width, layout.height);
+    setFont(fontFor(layout.font));
+    paintBackground(*this, layout.back);
+    setWindowIcon(windowIcon());
+    buildControls();
+    connectEvents();
+    form1_.Form_Load();
+}
+
+FormWindow::~FormWindow() = default;
+
+void FormWindow::setCaption(const std::string& caption) { setWindowTitle(toQString(caption)); }
+
+void FormWindow::End() { QCoreApplication::exit(0); }
+
+void FormWindow::buildControls()
+{
+    // Labels take no focus. Made first, they stay out of the focus chain
+    // between the controls that do, which the table lists in tab order.
+    const auto& specs = window::formLayout().controls;
+    for (const window::ControlSpec& spec : specs)
+        if (spec.kind == window::ControlKind::Label)
+            setLook(*makeControl(spec), spec);
+    QWidget* previous = nullptr;
+    for (const window::ControlSpec& spec : specs) {
+        if (spec.kind == window::ControlKind::Label)
+            continue;
+        QWidget* widget = makeControl(spec);
+        setLook(*widget, spec);
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+    controls_.Label1 = findChild<QLabel*>(QStringLiteral("Label1"));
+    controls_.gamen = findChild<BoardView*>(QStringLiteral("gamen"));
+    controls_.Command1 = findChild<QPushButton*>(QStringLiteral("Command1"));
+    controls_.Command2 = findChild<QPushButton*>(QStringLiteral("Command2"));
+    controls_.Command3 = findChild<QPushButton*>(QStringLiteral("Command3"));
+    controls_.Option1 = &palette_;
+    controls_.Label4[0] = findChild<QLabel*>(QStringLiteral("Label4_0"));
+    controls_.Label4[1] = findChild<QLabel*>(QStringLiteral("Label4_1"));
+}
+
+QWidget* FormWindow::makeControl(const window::ControlSpec& spec)
+{
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case window::ControlKind::Label:
+        return new QLabel(caption, this);
+    case window::ControlKind::Board: {
+        auto* board = new BoardView(form1_.gamen(), surface_, this);
+        board->setFocusPolicy(Qt::StrongFocus);
+        return board;
+    }
+    case window::ControlKind::CommandButton: {
+        auto* button = new QPushButton(caption, this);
+        button->setAutoDefault(true); // Enter presses the focused button, as Space does
+        return button;
+    }
+    case window::ControlKind::OptionButton:
+        return palette_.add(*this, spec.index, caption, toQRect(spec.place));
+    }
+    throw std::logic_error("a control of no known kind in the layout");
+}
+
+void FormWindow::connectEvents()
+{
+    window::FormHandlers* h = &form1_.handlers();
+    connect(controls_.Command1, &QPushButton::clicked, this, [h] { h->Command1_Click(); });
+    connect(controls_.Command2, &QPushButton::clicked, this, [this] { form1_.Command2_Click(); });
+    connect(controls_.Command3, &QPushButton::clicked, this, [h] { h->Command3_Click(); });
+    connect(&palette_, &RadioPalette::Click, this, [h](int16_t i) { h->Option1_Click(i); });
+    connect(controls_.gamen, &BoardView::MouseDown, this,
+            [h](int16_t b, int16_t s, float x, float y) { h->gamen_MouseDown(b, s, x, y); });
+    connect(controls_.gamen, &BoardView::MouseMove, this,
+            [h](int16_t b, int16_t s, float x, float y) { h->gamen_MouseMove(b, s, x, y); });
+    connect(controls_.gamen, &BoardView::MouseUp, this,
+            [h](int16_t b, int16_t s, float x, float y) { h->gamen_MouseUp(b, s, x, y); });
+}
+
+} // namespace qtwin
