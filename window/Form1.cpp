@@ -3,6 +3,8 @@
 #include "forms/FormWindow.h"
 #include "forms/PictureBox.h"
 
+#include <string>
+
 namespace window {
 
 Form1::Form1(forms::ChalkSurface& surface, forms::OptionArray& Option1, forms::FormWindow& window)
@@ -20,5 +22,18 @@ void Form1::Form_Load()
 }
 
 void Form1::Command2_Click() { window_.End(); }
+
+void Form1::Click(const ControlSpec& control)
+{
+    const std::string name = control.name;
+    if (name == "Command1")
+        handlers_.Command1_Click();
+    else if (name == "Command2")
+        Command2_Click();
+    else if (name == "Command3")
+        handlers_.Command3_Click();
+    else if (name == "Option1")
+        handlers_.Option1_Click(control.index);
+}
 
 } // namespace window

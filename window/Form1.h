@@ -2,6 +2,7 @@
 
 #include "board/Scene.h"
 #include "window/FormHandlers.h"
+#include "window/FormLayout.h"
 
 namespace forms {
 class ChalkSurface;
@@ -28,6 +29,11 @@ public:
 
     void Form_Load();
     void Command2_Click();
+
+    // A click on a control of the layout, routed to the handler of its name:
+    // Command1_Click, Command2_Click, Command3_Click or Option1_Click(Index).
+    // Controls without a click handler ignore it.
+    void Click(const ControlSpec& control);
 
 private:
     forms::FormWindow& window_;

@@ -119,11 +119,15 @@ QWidget* FormWindow::makeControl(const window::ControlSpec& spec)
 
 void FormWindow::connectEvents()
 {
+    for (const window::ControlSpec& spec : window::formLayout().controls) {
+        if (spec.kind != window::ControlKind::CommandButton)
+            continue;
+        auto* button = findChild<QPushButton*>(QString::fromUtf8(spec.name));
+        connect(button, &QPushButton::clicked, this, [this, &spec] { form1_.Click(spec); });
+    }
+    connect(&palette_, &RadioPalette::Click, this,
+            [this](int16_t i) { form1_.Click(window::layoutOf("Option1", i)); });
     window::FormHandlers* h = &form1_.handlers();
-    connect(controls_.Command1, &QPushButton::clicked, this, [h] { h->Command1_Click(); });
-    connect(controls_.Command2, &QPushButton::clicked, this, [this] { form1_.Command2_Click(); });
-    connect(controls_.Command3, &QPushButton::clicked, this, [h] { h->Command3_Click(); });
-    connect(&palette_, &RadioPalette::Click, this, [h](int16_t i) { h->Option1_Click(i); });
     connect(controls_.gamen, &BoardView::MouseDown, this,
             [h](int16_t b, int16_t s, float x, float y) { h->gamen_MouseDown(b, s, x, y); });
     connect(controls_.gamen, &BoardView::MouseMove, this,

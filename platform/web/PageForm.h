@@ -1,0 +1,43 @@
+#pragma once
+
+#include "forms/FormWindow.h"
+#include "platform/web/CanvasSurface.h"
+#include "platform/web/DomPalette.h"
+#include "platform/web/PageView.h"
+#include "window/Form1.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace web {
+
+// The program's one window as a page: the elements of the layout around
+// Form1, with every DOM event the page's script hands over routed to the
+// handler of that name. Start-up has run when the constructor returns.
+class PageForm : public forms::FormWindow {
+public:
+    PageForm();
+
+    void mouseDown(int16_t button, int16_t shift, float x, float y);
+    void mouseMove(int16_t button, int16_t shift, float x, float y);
+    void mouseUp(int16_t button, int16_t shift, float x, float y);
+    // A click on the control in row `control` of the layout table.
+    void click(int control);
+    void paintFrame();
+    // The canvas lost its pixels (a change of device pixels): show it all again.
+    void repaintAll();
+
+    void setCaption(const std::string& caption) override;
+    void End() override;
+
+private:
+    void buildControls();
+
+    CanvasSurface surface_;
+    DomPalette palette_;
+    window::Form1 form1_;
+    std::optional<PageView> view_;
+    bool ended_ = false;
+};
+
+} // namespace web

@@ -1,0 +1,59 @@
+#include "platform/web/PageView.h"
+
+#include "forms/BoardLabel.h"
+#include "forms/PictureBox.h"
+#include "platform/web/Dom.h"
+#include "platform/web/WebTypes.h"
+
+namespace web {
+
+PageView::PageView(forms::PictureBox& box)
+    : box_(box)
+{
+    for (const forms::BoardLabel* label : box_.labels()) {
+        const int letter = int(letters_.size());
+        letters_[label] = letter;
+        const forms::FontRequest& font = label->Font();
+        pbAddLetter(letter, label->Caption().c_str(), font.family.c_str(), font.pixelSize, font.weight);
+    }
+    box_.setView(this);
+    markDirty(box_.area()); // a new canvas shows nothing yet
+}
+
+PageView::~PageView() { box_.setView(nullptr); }
+
+void PageView::markDirty(const forms::Rect& area)
+{
+    pending_ = pending_.united(area.intersected(box_.area()));
+    if (pending_.isEmpty() || frameAsked_)
+        return;
+    frameAsked_ = true;
+    pbRequestFrame();
+}
+
+void PageView::paintFrame()
+{
+    frameAsked_ = false;
+    const forms::Rect area = pending_;
+    pending_ = {};
+    if (area.isEmpty())
+        return;
+    pbBeginPaint(area.x, area.y, area.width, area.height);
+    forms::paintFigure(box_, area.box(), *this);
+    pbEndPaint();
+}
+
+void PageView::drawLine(const forms::Segment& s, int width, forms::Color color)
+{
+    pbLine(s.p1.x, s.p1.y, s.p2.x, s.p2.y, width, packed(color));
+}
+
+void PageView::drawLabel(const forms::BoardLabel& label, const forms::Rect& box)
+{
+    const auto found = letters_.find(&label);
+    if (found != letters_.end())
+        pbLetter(found->second, box.x, box.y, box.width, box.height, packed(label.ForeColor()),
+                 packed(label.BackColor()));
+}
+
+} // namespace web

@@ -1,0 +1,313 @@
+// The page's side of the board: it builds the elements the C++ side asks
+// for, draws what it is told to draw, and turns DOM events into calls of the
+// exported handlers. It decides nothing about the board itself.
+mergeInto(LibraryManager.library, {
+  $Page: {
+    form: null,
+    board: null, ctx: null, width: 0, height: 0,
+    chalk: null, chalkCtx: null, chalkBlank: true, chalkBack: '#000',
+    ratio: 1,
+    letters: [],
+    options: [],
+    frame: 0,
+    ended: false,
+
+    rgb: function(c) {
+      return 'rgb(' + ((c >> 16) & 255) + ',' + ((c >> 8) & 255) + ',' + (c & 255) + ')';
+    },
+
+    // The family asked for first, then each device's own Japanese gothic.
+    font: function(familyPtr, pixels, weight) {
+      var family = UTF8ToString(familyPtr);
+      var stack = '"MS PGothic", "Hiragino Kaku Gothic ProN", "Hiragino Sans", "Yu Gothic", YuGothic, ' +
+                  'Meiryo, "Noto Sans CJK JP", "Noto Sans JP", IPAPGothic, sans-serif';
+      return weight + ' ' + pixels + 'px ' + (family ? '"' + family + '", ' : '') + stack;
+    },
+
+    // A canvas whose backing store has device pixels, drawn on in board pixels.
+    sizeCanvas: function(canvas) {
+      canvas.width = Math.round(Page.width * Page.ratio);
+      canvas.height = Math.round(Page.height * Page.ratio);
+      var ctx = canvas.getContext('2d', {alpha: false});
+      ctx.setTransform(canvas.width / Page.width, 0, 0, canvas.height / Page.height, 0, 0);
+      return ctx;
+    },
+
+    makeBoard: function(width, height) {
+      var board = document.createElement('canvas');
+      board.tabIndex = 0;
+      board.setAttribute('role', 'img');
+      Page.board = board;
+      Page.width = width;
+      Page.height = height;
+      Page.ratio = window.devicePixelRatio || 1;
+      Page.ctx = Page.sizeCanvas(board);
+      Page.chalk = document.createElement('canvas');
+      Page.chalkCtx = Page.sizeCanvas(Page.chalk);
+      Page.listen(board);
+      Page.watchRatio();
+      return board;
+    },
+
+    // Mouse, pen and touch alike: the pen tip and a finger are the left button.
+    listen: function(board) {
+      var codeOf = [1, 4, 2]; // DOM button 0 left, 1 middle, 2 right
+      function code(button) { return button >= 0 && button < 3 ? codeOf[button] : 0; }
+      function shift(e) { return (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0); }
+      function deliver(handler, e, button) {
+        var r = board.getBoundingClientRect();
+        handler(button, shift(e), e.clientX - r.left, e.clientY - r.top);
+      }
+      function ours(e) { return !Page.ended && e.isPrimary; }
+      board.addEventListener('pointerdown', function(e) {
+        if (!ours(e)) return;
+        e.preventDefault(); // no text selection, no mouse events made up from this one
+        board.focus({preventScroll: true});
+        board.setPointerCapture(e.pointerId);
+        deliver(_pb_mouse_down, e, code(e.button));
+      });
+      board.addEventListener('pointermove', function(e) {
+        if (!ours(e)) return;
+        if (e.button >= 0) { // a second button went down or up while one is held
+          var down = (e.buttons & [1, 4, 2][e.button]) != 0;
+          deliver(down ? _pb_mouse_down : _pb_mouse_up, e, code(e.button));
+          return;
+        }
+        var moves = e.getCoalescedEvents ? e.getCoalescedEvents() : [];
+        if (!moves.length) moves = [e];
+        for (var i = 0; i < moves.length && !Page.ended; ++i)
+          deliver(_pb_mouse_move, moves[i], e.buttons & 7);
+      });
+      board.addEventListener('pointerup', function(e) {
+        if (ours(e)) deliver(_pb_mouse_up, e, code(e.button));
+      });
+      board.addEventListener('pointercancel', function(e) {
+        if (ours(e)) deliver(_pb_mouse_up, e, 1);
+      });
+      board.addEventListener('contextmenu', function(e) { e.preventDefault(); });
+    },
+
+    // Browser zoom and a move to another screen change the device pixels: the
+    // chalk is rescaled, never cleared, and the board drawn again.
+    watchRatio: function() {
+      if (!window.matchMedia) return;
+      var query = matchMedia('(resolution: ' + Page.ratio + 'dppx)');
+      function changed() {
+        if (query.removeEventListener) query.removeEventListener('change', changed);
+        else query.removeListener(changed);
+        Page.rescale();
+      }
+      if (query.addEventListener) query.addEventListener('change', changed);
+      else query.addListener(changed);
+    },
+
+    rescale: function() {
+      var ratio = window.devicePixelRatio || 1;
+      if (ratio != Page.ratio && !Page.ended) {
+        Page.ratio = ratio;
+        var old = Page.chalk, chalk = document.createElement('canvas');
+        var ctx = Page.sizeCanvas(chalk);
+        ctx.save();
+        ctx.setTransform(1, 0, 0, 1, 0, 0);
+        ctx.drawImage(old, 0, 0, chalk.width, chalk.height);
+        ctx.restore();
+        Page.chalk = chalk;
+        Page.chalkCtx = ctx;
+        Page.ctx = Page.sizeCanvas(Page.board);
+        _pb_repaint_all();
+      }
+      Page.watchRatio();
+    },
+
+    click: function(control) {
+      if (!Page.ended) _pb_click(control);
+    },
+  },
+
+  pbCreateForm__deps: ['$Page'],
+  pbCreateForm: function(captionPtr, width, height, back, familyPtr, pixels, weight) {
+    document.title = UTF8ToString(captionPtr);
+    var form = document.createElement('div');
+    form.id = 'Form1';
+    form.style.width = width + 'px';
+    form.style.height = height + 'px';
+    form.style.background = Page.rgb(back);
+    form.style.font = Page.font(familyPtr, pixels, weight);
+    document.getElementById('host').appendChild(form);
+    Page.form = form;
+  },
+
+  pbAddControl__deps: ['$Page'],
+  pbAddControl: function(control, kind, idPtr, index, captionPtr, left, top, width, height, fore, back,
+                         familyPtr, pixels, weight, namePtr, descriptionPtr) {
+    var caption = UTF8ToString(captionPtr), element, focus;
+    if (kind == 1) {
+      element = focus = Page.makeBoard(width, height);
+    } else if (kind == 2) {
+      element = focus = document.createElement('button');
+      element.type = 'button';
+      element.textContent = caption;
+      element.addEventListener('click', function() { Page.click(control); });
+    } else if (kind == 3) {
+      element = document.createElement('label');
+      focus = document.createElement('input');
+      focus.type = 'radio';
+      focus.name = 'Option1';
+      focus.addEventListener('click', function() { Page.click(control); });
+      focus.addEventListener('keydown', function(e) {
+        if (e.key == 'Enter') { e.preventDefault(); focus.click(); } // as Space does
+      });
+      element.appendChild(focus);
+      element.appendChild(document.createTextNode(caption));
+      Page.options[index] = focus;
+    } else {
+      element = document.createElement('div');
+      element.textContent = caption;
+    }
+    element.id = UTF8ToString(idPtr) + (index >= 0 ? '_' + index : '');
+    element.className = ['label', 'board', 'command', 'option'][kind];
+    element.style.left = left + 'px';
+    element.style.top = top + 'px';
+    element.style.width = width + 'px';
+    element.style.height = height + 'px';
+    if (fore >= 0) element.style.color = Page.rgb(fore);
+    if (back >= 0) element.style.background = Page.rgb(back);
+    if (familyPtr) element.style.font = Page.font(familyPtr, pixels, weight);
+    if (kind == 0) element.style.lineHeight = height + 'px'; // one line, centred as a label's is
+    var name = UTF8ToString(namePtr), description = UTF8ToString(descriptionPtr);
+    if (focus && name) focus.setAttribute('aria-label', name);
+    if (focus && description) focus.setAttribute('aria-description', description);
+    Page.form.appendChild(element);
+  },
+
+  pbSetCaption: function(captionPtr) {
+    document.title = UTF8ToString(captionPtr);
+  },
+
+  pbEnd__deps: ['$Page'],
+  pbEnd: function() {
+    Page.ended = true;
+    if (Page.frame) cancelAnimationFrame(Page.frame);
+    Page.form.remove();
+    document.getElementById('ended').hidden = false;
+    window.close(); // only a tab a script opened may close itself
+  },
+
+  pbRequestFrame__deps: ['$Page'],
+  pbRequestFrame: function() {
+    Page.frame = requestAnimationFrame(function() {
+      Page.frame = 0;
+      if (!Page.ended) _pb_frame();
+    });
+  },
+
+  pbBeginPaint__deps: ['$Page'],
+  pbBeginPaint: function(left, top, width, height) {
+    var ctx = Page.ctx;
+    ctx.save();
+    ctx.beginPath();
+    ctx.rect(left, top, width, height);
+    ctx.clip();
+    if (Page.chalkBlank) {
+      ctx.fillStyle = Page.chalkBack;
+      ctx.fillRect(left, top, width, height);
+    } else {
+      var sx = Page.chalk.width / Page.width, sy = Page.chalk.height / Page.height;
+      ctx.imageSmoothingEnabled = false;
+      ctx.drawImage(Page.chalk, left * sx, top * sy, width * sx, height * sy, left, top, width, height);
+    }
+  },
+
+  pbEndPaint__deps: ['$Page'],
+  pbEndPaint: function() {
+    Page.ctx.restore();
+  },
+
+  pbLine__deps: ['$Page'],
+  pbLine: function(x1, y1, x2, y2, width, color) {
+    var ctx = Page.ctx;
+    if (x1 == x2 && y1 == y2) {
+      ctx.fillStyle = Page.rgb(color);
+      ctx.fillRect(x1 - width / 2, y1 - width / 2, width, width);
+      return;
+    }
+    ctx.strokeStyle = Page.rgb(color);
+    ctx.lineWidth = width;
+    ctx.lineCap = 'square';
+    ctx.lineJoin = 'miter';
+    ctx.beginPath();
+    ctx.moveTo(x1, y1);
+    ctx.lineTo(x2, y2);
+    ctx.stroke();
+  },
+
+  pbAddLetter__deps: ['$Page'],
+  pbAddLetter: function(letter, captionPtr, familyPtr, pixels, weight) {
+    Page.letters[letter] = {text: UTF8ToString(captionPtr), font: Page.font(familyPtr, pixels, weight)};
+  },
+
+  pbLetter__deps: ['$Page'],
+  pbLetter: function(letter, left, top, width, height, fore, back) {
+    var ctx = Page.ctx, look = Page.letters[letter];
+    ctx.save();
+    ctx.beginPath();
+    ctx.rect(left, top, width, height);
+    ctx.clip();
+    ctx.fillStyle = Page.rgb(back);
+    ctx.fillRect(left, top, width, height);
+    ctx.font = look.font;
+    ctx.textBaseline = 'top';
+    ctx.fillStyle = Page.rgb(fore);
+    ctx.fillText(look.text, left, top);
+    ctx.restore();
+  },
+
+  pbChalkClear__deps: ['$Page'],
+  pbChalkClear: function(color) {
+    Page.chalkBack = Page.rgb(color);
+    Page.chalkBlank = true;
+    Page.chalkCtx.fillStyle = Page.chalkBack;
+    Page.chalkCtx.fillRect(0, 0, Page.width, Page.height);
+  },
+
+  pbChalkStroke__deps: ['$Page'],
+  pbChalkStroke: function(x1, y1, x2, y2, width, color) {
+    var ctx = Page.chalkCtx;
+    Page.chalkBlank = false;
+    ctx.fillStyle = ctx.strokeStyle = Page.rgb(color);
+    ctx.beginPath();
+    if (x1 == x2 && y1 == y2) {
+      ctx.arc(x1, y1, width / 2, 0, 2 * Math.PI);
+      ctx.fill();
+      return;
+    }
+    ctx.lineWidth = width;
+    ctx.lineCap = 'round';
+    ctx.lineJoin = 'round';
+    ctx.moveTo(x1, y1);
+    ctx.lineTo(x2, y2);
+    ctx.stroke();
+  },
+
+  pbOptionValue__deps: ['$Page'],
+  pbOptionValue: function(index) {
+    return Page.options[index].checked ? 1 : 0;
+  },
+
+  pbSetOptionValue__deps: ['$Page'],
+  pbSetOptionValue: function(index, selected) {
+    Page.options[index].checked = !!selected;
+  },
+
+  pbOptionEnabled__deps: ['$Page'],
+  pbOptionEnabled: function(index) {
+    return Page.options[index].disabled ? 0 : 1;
+  },
+
+  pbSetOptionEnabled__deps: ['$Page'],
+  pbSetOptionEnabled: function(index, enabled) {
+    var input = Page.options[index];
+    input.disabled = !enabled;
+    input.parentNode.classList.toggle('disabled', !enabled);
+  },
+});
