@@ -4,30 +4,10 @@
 #include "Invariants.h"
 #include "SceneFixture.h"
 
-#include <QRandomGenerator>
 #include <QtTest>
-#include <array>
 #include <vector>
 
 namespace {
-
-std::vector<BoardEvent> randomEvents(quint32 seed, int count)
-{
-    QRandomGenerator rng(seed);
-    std::vector<BoardEvent> events;
-    events.reserve(std::size_t(count));
-    while (int(events.size()) < count) {
-        std::array<uint8_t, 6> bytes;
-        for (uint8_t& b : bytes)
-            b = uint8_t(rng.bounded(256));
-        const uint8_t* data = bytes.data();
-        std::size_t size = bytes.size();
-        BoardEvent event;
-        decodeEvent(data, size, event);
-        events.push_back(event);
-    }
-    return events;
-}
 
 // Runs the events and returns the first failure, with the shortest prefix
 // that shows it (the events up to the one after which the check failed).

@@ -91,3 +91,28 @@ bool decodeEvent(const uint8_t*& data, std::size_t& size, BoardEvent& e)
     size -= 6;
     return true;
 }
+
+std::vector<BoardEvent> randomEvents(uint64_t seed, int count)
+{
+    uint64_t state = seed;
+    auto next = [&state] {
+        uint64_t z = (state += 0x9e3779b97f4a7c15u);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9u;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebu;
+        return z ^ (z >> 31);
+    };
+    std::vector<BoardEvent> events;
+    events.reserve(std::size_t(count));
+    while (int(events.size()) < count) {
+        const uint64_t word = next();
+        uint8_t bytes[6];
+        for (int i = 0; i < 6; ++i)
+            bytes[i] = uint8_t(word >> (8 * i));
+        const uint8_t* data = bytes;
+        std::size_t size = sizeof bytes;
+        BoardEvent event;
+        decodeEvent(data, size, event);
+        events.push_back(event);
+    }
+    return events;
+}

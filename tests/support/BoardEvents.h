@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace forms {
 class OptionArray;
@@ -29,3 +30,7 @@ void deliver(const BoardEvent& event, window::FormHandlers& handlers, forms::Opt
 // Reads one event from the front of a byte string, consuming what it used.
 // False when too few bytes are left.
 bool decodeEvent(const uint8_t*& data, std::size_t& size, BoardEvent& event);
+
+// `count` events from a seed, the same on every platform and compiler: the
+// bytes come from splitmix64, not from a library's generator.
+std::vector<BoardEvent> randomEvents(uint64_t seed, int count);
