@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test without a screen:
-# the suite, the suite again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# a minute of fuzzing, and the real window under Xvfb.
+# the suite (the real window under Xvfb and the page in headless chromium
+# among it), the suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a minute of fuzzing.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-"$root/scripts/setup.sh" clang libclang-rt-14-dev xvfb xdotool desktop-file-utils appstream dpkg-dev
+export PB_WEB=ON
+"$root/scripts/setup.sh" clang libclang-rt-14-dev xvfb xdotool desktop-file-utils appstream dpkg-dev \
+    emscripten chromium node=nodejs npm=npm
+
+echo "== the browser driver for the page's test (puppeteer-core, as the lockfile pins it) =="
+PUPPETEER_SKIP_DOWNLOAD=1 npm ci --prefix "$root/tests/web" --no-audit --no-fund --loglevel=error
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$root/build" --output-on-failure
 
 echo "== sanitized build (clang, AddressSanitizer + UndefinedBehaviorSanitizer) =="
 CC=clang CXX=clang++ cmake -S "$root" -B "$root/build-san" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DPB_WERROR=ON -DPB_SANITIZE=ON -DPB_FUZZ=ON
+    -DPB_WERROR=ON -DPB_SANITIZE=ON -DPB_FUZZ=ON -DPB_WEB=OFF
 cmake --build "$root/build-san"
 export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1
 export LSAN_OPTIONS=suppressions=$root/tests/sanitizer/lsan.supp

@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the board needs, and any named as arguments
 # (only those missing, with sudo when not root), then configures and builds
-# into build/.
+# into build/. A command named as command=package is looked for on the path
+# instead, so a node installed some other way is used as it is.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-packages=(cmake ninja-build g++ qt6-base-dev libbenchmark-dev fonts-ipafont-gothic "$@")
+wanted=(cmake ninja-build g++ qt6-base-dev libbenchmark-dev fonts-ipafont-gothic "$@")
 
 missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
+for item in "${wanted[@]}"; do
+    case "$item" in
+    *=*)
+        command -v "${item%%=*}" >/dev/null || missing+=("${item#*=}")
+        ;;
+    *)
+        dpkg-query -W -f='${Status}' "$item" 2>/dev/null | grep -q 'install ok installed' || missing+=("$item")
+        ;;
+    esac
 done
 
 if ((${#missing[@]})); then
@@ -22,5 +28,5 @@ if ((${#missing[@]})); then
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPB_WERROR=ON
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPB_WERROR=ON -DPB_WEB="${PB_WEB:-AUTO}"
 cmake --build "$root/build"

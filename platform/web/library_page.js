@@ -190,7 +190,9 @@ mergeInto(LibraryManager.library, {
     if (Page.frame) cancelAnimationFrame(Page.frame);
     Page.form.remove();
     document.getElementById('ended').hidden = false;
-    window.close(); // only a tab a script opened may close itself
+    // Browsers let a script close only a tab that a script opened, or one with
+    // no history of its own; asking elsewhere only earns a warning.
+    if (window.opener || history.length <= 1) window.close();
   },
 
   pbRequestFrame__deps: ['$Page'],
