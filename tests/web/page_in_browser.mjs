@@ -1,14 +1,12 @@
 // The built page in Debian's chromium, headless, driven with real input events
 // through the DevTools protocol and judged by screenshots:
 //   node page_in_browser.mjs PAGE.html [SHOT_DIR]
-import puppeteer from 'puppeteer-core';
-import {mkdtempSync, rmSync, writeFileSync} from 'node:fs';
-import {tmpdir} from 'node:os';
+import {launchChromium, frames} from './browser.mjs';
+import {writeFileSync} from 'node:fs';
 import {join, resolve} from 'node:path';
 
 const pagePath = resolve(process.argv[2]);
 const shotDir = process.argv[3] || '.';
-const profile = mkdtempSync(join(tmpdir(), 'board-chromium-'));
 let failures = 0, passes = 0;
 
 function expect(ok, what) {
@@ -20,16 +18,8 @@ const WHITE = [255, 255, 255], RED = [255, 0, 0], YELLOW = [255, 255, 0], MAGENT
       GREEN = [0, 128, 0];
 const near = (got, want, slack = 0) => got.every((c, i) => Math.abs(c - want[i]) <= slack);
 
-const browser = await puppeteer.launch({
-  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-  headless: true,
-  userDataDir: profile,
-  args: [
-    ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []),
-    '--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
-    '--disable-sync', '--disable-dev-shm-usage',
-  ],
-});
+const chromium = await launchChromium();
+const browser = chromium.browser;
 
 try {
   const decoder = await browser.newPage(); // turns screenshots back into pixels
@@ -47,11 +37,10 @@ try {
     const r = document.getElementById('gamen').getBoundingClientRect();
     return {x: r.left, y: r.top};
   });
-  const frame = () => page.evaluate(() => new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r))));
 
   // The colours at board points, from a screenshot of what the page shows.
   async function colours(points, name) {
-    await frame();
+    await frames(page);
     const shot = await page.screenshot({encoding: 'base64'});
     if (name) writeFileSync(join(shotDir, `page-${name}.png`), Buffer.from(shot, 'base64'));
     const ratio = await page.evaluate(() => devicePixelRatio);
@@ -182,8 +171,7 @@ try {
 } catch (e) {
   expect(false, 'the page could be driven: ' + (e.stack || e));
 } finally {
-  await browser.close();
-  rmSync(profile, {recursive: true, force: true});
+  await chromium.close();
 }
 console.log(`${passes} passed, ${failures} failed`);
 process.exit(failures ? 1 : 0);

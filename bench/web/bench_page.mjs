@@ -1,0 +1,105 @@
+// The page against bare pages in the same browser run, every figure a ratio:
+//   node bench/web/bench_page.mjs PAGE.html           the full run, with a table
+//   node bench/web/bench_page.mjs PAGE.html --smoke   each measurement once, briefly
+import {launchChromium, frames} from '../../tests/web/browser.mjs';
+import {statSync} from 'node:fs';
+import {dirname, join, resolve} from 'node:path';
+import {fileURLToPath} from 'node:url';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const board = 'file://' + resolve(process.argv[2]);
+const smoke = process.argv.includes('--smoke');
+const floorStart = 'file://' + join(here, 'floor_start.html');
+const floorStroke = 'file://' + join(here, 'floor_stroke.html');
+const rounds = smoke ? 1 : 5, moves = smoke ? 40 : 600;
+const starts = smoke ? 1 : 15; // start-up is short and noisy: more tries
+
+const chromium = await launchChromium();
+const page = await chromium.browser.newPage();
+await page.setViewport({width: 840, height: 720, deviceScaleFactor: 1});
+const cdp = await page.createCDPSession();
+await cdp.send('Performance.enable');
+
+// Milliseconds from the start of the navigation to the first frame with the board drawn.
+async function shownAfter(url) {
+  await page.goto(url);
+  await page.waitForFunction(() => performance.getEntriesByName('board-shown').length > 0);
+  return page.evaluate(() => performance.getEntriesByName('board-shown')[0].startTime);
+}
+
+async function origin(selector) {
+  return page.evaluate(s => {
+    const r = document.querySelector(s).getBoundingClientRect();
+    return [r.left, r.top];
+  }, selector);
+}
+
+async function mainThreadSeconds() {
+  const {metrics} = await cdp.send('Performance.getMetrics');
+  return metrics.find(m => m.name === 'TaskDuration').value;
+}
+
+// Main-thread microseconds per move along `path`, the button held from its first point.
+async function perMove(url, selector, prepare, path) {
+  await shownAfter(url);
+  if (prepare) await prepare();
+  const [x0, y0] = await origin(selector);
+  await page.mouse.move(x0 + path[0][0], y0 + path[0][1]);
+  await page.mouse.down();
+  await frames(page);
+  const before = await mainThreadSeconds();
+  for (let i = 1; i < path.length; ++i) await page.mouse.move(x0 + path[i][0], y0 + path[i][1]);
+  await frames(page);
+  const spent = (await mainThreadSeconds()) - before;
+  await page.mouse.up();
+  return spent * 1e6 / (path.length - 1);
+}
+
+// A serpentine across the board in 10-pixel steps, as the desktop benchmark draws.
+function chalkPath(count) {
+  const path = [];
+  let x = 20, y = 20, dx = 10;
+  for (let i = 0; i <= count; ++i) {
+    path.push([x, y]);
+    x += dx;
+    if (x > 770 || x < 20) { dx = -dx; x += dx; y = y >= 610 ? 20 : y + 10; }
+  }
+  return path;
+}
+
+// The pointer holding DE and sweeping it up and down, 3 pixels a move.
+function dragPath(count) {
+  const path = [];
+  let y = 405, step = 3;
+  for (let i = 0; i <= count; ++i) {
+    path.push([300, y]);
+    y += step;
+    if (y > 515 || y < 245) step = -step;
+  }
+  return path;
+}
+
+const best = {};
+function keep(name, value) { best[name] = Math.min(best[name] ?? Infinity, value); }
+const memo = () => page.click('#Command3');
+for (let r = 0; r < starts; ++r) {
+  keep('start', await shownAfter(board));
+  keep('startFloor', await shownAfter(floorStart));
+}
+for (let r = 0; r < rounds; ++r) {
+  keep('chalk', await perMove(board, '#gamen', memo, chalkPath(moves)));
+  keep('drag', await perMove(board, '#gamen', null, dragPath(moves)));
+  keep('strokeFloor', await perMove(floorStroke, '#board', null, chalkPath(moves)));
+}
+await chromium.close();
+
+const row = (what, measured, floor, unit, target) =>
+  console.log(`| ${what.padEnd(46)} | ${measured.toFixed(1).padStart(8)} ${unit} | ${floor.toFixed(1).padStart(8)} ${unit} | ` +
+              `${(measured / floor).toFixed(2).padStart(5)} | ${target.padEnd(6)} |`);
+console.log(`\n| ${'figure'.padEnd(46)} | measured    | floor       | ratio | target |`);
+console.log(`|${'-'.repeat(48)}|-------------|-------------|-------|--------|`);
+row('page start to first drawn board vs bare canvas', best.start, best.startFloor, 'ms', '<= 1.25');
+row('chalk: main thread per move vs bare stroke', best.chalk, best.strokeFloor, 'us', '<= 1.3');
+row('drag of DE: main thread per move vs bare stroke', best.drag, best.strokeFloor, 'us', '<= 2');
+console.log(`| ${'size of parallel-board.html'.padEnd(46)} | ${(statSync(resolve(process.argv[2])).size / 1024).toFixed(1).padStart(8)} KiB |             |       | < 150  |`);
+console.log(`(fastest of ${starts} starts and of ${rounds} rounds of ${moves} moves; chromium headless, device pixel ratio 1)`);
