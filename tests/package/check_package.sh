@@ -20,6 +20,12 @@ need usr/share/metainfo/$id.metainfo.xml
 need usr/share/icons/hicolor/scalable/apps/$id.svg
 for size in 16 32 48 256; do need usr/share/icons/hicolor/${size}x${size}/apps/$id.png; done
 
+if readelf -S "$scratch/root/usr/bin/parallel-board" | grep -q '\.debug_\|\.symtab'; then
+    echo "FAIL: the packaged program still carries its symbols"; status=1
+else
+    echo "PASS: the packaged program is stripped"
+fi
+
 desktop-file-validate "$scratch/root/usr/share/applications/$id.desktop" && echo "PASS: desktop entry valid" || status=1
 appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/$id.metainfo.xml" >/dev/null \
     && echo "PASS: metainfo valid" || { echo "FAIL: metainfo invalid"; status=1; }
