@@ -4,7 +4,8 @@
 // A browser that refuses to compile on the main thread gets it compiled in
 // the background instead.
 Module['instantiateWasm'] = function(imports, receiveInstance) {
-  var bytes = tryParseAsDataURI(wasmBinaryFile);
+  var bytes = Uint8Array.fromBase64 ? Uint8Array.fromBase64(wasmBinaryFile.slice(dataURIPrefix.length))
+                                    : tryParseAsDataURI(wasmBinaryFile); // the browser's own decoder is faster
   try {
     var instance = new WebAssembly.Instance(new WebAssembly.Module(bytes), imports);
     receiveInstance(instance);
