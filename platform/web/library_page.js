@@ -52,7 +52,8 @@ mergeInto(LibraryManager.library, {
 
     // Mouse, pen and touch alike: the pen tip and a finger are the left button.
     listen: function(board) {
-      var codeOf = [1, 4, 2]; // DOM button 0 left, 1 middle, 2 right
+      var codeOf = [1, 4, 2]; // DOM button 0 left, 1 middle, 2 right; others match neither test
+      var bitOf = [1, 4, 2, 8, 16, 32]; // each DOM button's bit in `buttons`
       function code(button) { return button >= 0 && button < 3 ? codeOf[button] : 0; }
       function shift(e) { return (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0); }
       function deliver(handler, e, button) {
@@ -70,7 +71,7 @@ mergeInto(LibraryManager.library, {
       board.addEventListener('pointermove', function(e) {
         if (!ours(e)) return;
         if (e.button >= 0) { // a second button went down or up while one is held
-          var down = (e.buttons & [1, 4, 2][e.button]) != 0;
+          var down = (e.buttons & (bitOf[e.button] || 0)) != 0;
           deliver(down ? _pb_mouse_down : _pb_mouse_up, e, code(e.button));
           return;
         }

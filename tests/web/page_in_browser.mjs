@@ -96,6 +96,18 @@ try {
   got = await colours([[300, 550]]);
   expect(near(got[0], RED), 'DE turns red when released');
 
+  // The right button pressed while the left holds DE: the figure goes back, DE stays magenta.
+  await page.mouse.move(...at(300, 545));
+  await page.mouse.down();
+  await page.mouse.move(...at(300, 500));
+  await page.mouse.down({button: 'right'});
+  await page.mouse.up({button: 'right'});
+  await page.mouse.move(...at(300, 450));
+  got = await colours([[300, 410], [300, 550], [300, 505]]);
+  await page.mouse.up();
+  expect(near(got[0], MAGENTA) && near(got[1], WHITE) && near(got[2], GREEN),
+         'a right press during a drag restores the figure and keeps DE magenta');
+
   // A finger drags it as the left button does; the page neither scrolls nor zooms.
   await page.mouse.click(...at(600, 600), {button: 'right'});
   await page.touchscreen.touchStart(...at(300, 405));
