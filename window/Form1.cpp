@@ -3,7 +3,7 @@
 #include "forms/FormWindow.h"
 #include "forms/PictureBox.h"
 
-#include <string>
+#include <cstring>
 
 namespace window {
 
@@ -23,16 +23,16 @@ void Form1::Form_Load()
 
 void Form1::Command2_Click() { window_.End(); }
 
-void Form1::Click(const ControlSpec& control)
+void Form1::Click(const ControlLayout& control)
 {
-    const std::string name = control.name;
-    if (name == "Command1")
+    auto named = [&control](const char* name) { return std::strcmp(control.name, name) == 0; };
+    if (named("Command1"))
         handlers_.Command1_Click();
-    else if (name == "Command2")
+    else if (named("Command2"))
         Command2_Click();
-    else if (name == "Command3")
+    else if (named("Command3"))
         handlers_.Command3_Click();
-    else if (name == "Option1")
+    else if (named("Option1"))
         handlers_.Option1_Click(control.index);
 }
 

@@ -33,7 +33,7 @@ public:
     // A click on a control of the layout, routed to the handler of its name:
     // Command1_Click, Command2_Click, Command3_Click or Option1_Click(Index).
     // Controls without a click handler ignore it.
-    void Click(const ControlSpec& control);
+    void Click(const ControlLayout& control);
 
 private:
     forms::FormWindow& window_;

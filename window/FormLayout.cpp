@@ -16,27 +16,27 @@ constexpr int kRegular = 400, kBold = 700;
 const char* const kBoardDescription =
     "三角形ABCと、BCに平行な線分DE。DEの近くを左ボタンで押して上下に動かす。右ボタンで初めの図に戻る。";
 
-ControlSpec option(int16_t index, const char* caption, forms::Rect place, int tabIndex)
+ControlLayout option(int16_t index, const char* caption, forms::Rect place, int tabIndex)
 {
     return {ControlKind::OptionButton, "Option1", index, caption, place, std::nullopt, kFormColor, std::nullopt,
             tabIndex, "", index < 4 ? "細字" : "太字"};
 }
 
-ControlSpec command(const char* name, const char* caption, forms::Rect place, int tabIndex)
+ControlLayout command(const char* name, const char* caption, forms::Rect place, int tabIndex,
+                      std::optional<forms::FontRequest> font = std::nullopt)
 {
-    return {ControlKind::CommandButton, name, -1, caption, place, std::nullopt, std::nullopt, std::nullopt,
-            tabIndex, "", ""};
+    return {ControlKind::CommandButton, name, -1, caption, place, std::nullopt, std::nullopt, font, tabIndex, "", ""};
 }
 
-ControlSpec rowCaption(int16_t index, const char* caption, forms::Rect place, int tabIndex)
+ControlLayout rowCaption(int16_t index, const char* caption, forms::Rect place, int tabIndex)
 {
     return {ControlKind::Label, "Label4", index, caption, place, std::nullopt, kFormColor, std::nullopt,
             tabIndex, "", ""};
 }
 
-FormSpec design()
+FormDesign design()
 {
-    FormSpec form{"Form1", 811, 702, kFormColor, {forms::kGothicFamily, 12, kRegular}, {}};
+    FormDesign form{"Form1", 811, 702, kFormColor, {forms::kGothicFamily, 12, kRegular}, {}};
     form.controls = {
         {ControlKind::Label, "Label1", -1, "相似と比", {16, 8, 125, 33}, kTitleGreen, kBoardGreen,
          forms::FontRequest{forms::kGothicFamily, 32, kBold}, 0, "", ""}, // 24 pt
@@ -44,7 +44,7 @@ FormSpec design()
          "図形ボード", kBoardDescription},
         command("Command1", "初期画面", {176, 8, 73, 33}, 2),
         command("Command2", "終了", {736, 8, 65, 33}, 3),
-        command("Command3", "メモ", {304, 8, 73, 33}, 9),
+        command("Command3", "メモ", {304, 8, 73, 33}, 9, forms::FontRequest{forms::kGothicFamily, 16, kRegular}), // 12 pt
         option(0, "赤色", {416, 24, 57, 17}, 10),
         option(1, "黄色", {472, 24, 57, 17}, 11),
         option(2, "青色", {528, 24, 57, 17}, 12),
@@ -56,21 +56,20 @@ FormSpec design()
         option(6, "青色", {528, 8, 57, 17}, 18),
         option(7, "消しゴム", {584, 8, 81, 17}, 19),
     };
-    form.controls[4].font = forms::FontRequest{forms::kGothicFamily, 16, kRegular}; // "メモ", 12 pt
     return form;
 }
 
 } // namespace
 
-const FormSpec& formLayout()
+const FormDesign& formLayout()
 {
-    static const FormSpec form = design();
+    static const FormDesign form = design();
     return form;
 }
 
-const ControlSpec& layoutOf(const char* name, int16_t index)
+const ControlLayout& layoutOf(const char* name, int16_t index)
 {
-    for (const ControlSpec& c : formLayout().controls)
+    for (const ControlLayout& c : formLayout().controls)
         if (std::strcmp(c.name, name) == 0 && c.index == index)
             return c;
     throw std::out_of_range(std::string("no control ") + name + " (" + std::to_string(index) + ") in the layout");

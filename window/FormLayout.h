@@ -16,7 +16,7 @@ namespace window {
 
 enum class ControlKind { Label, Board, CommandButton, OptionButton };
 
-struct ControlSpec {
+struct ControlLayout {
     ControlKind kind;
     const char* name;  // "Command1", "Option1", ...
     int16_t index;     // the element of a control array, or -1
@@ -29,17 +29,17 @@ struct ControlSpec {
     const char* description;     // what a screen reader adds; may be empty
 };
 
-struct FormSpec {
+struct FormDesign {
     const char* designCaption; // before start-up sets the real one
     int width, height;         // the client area
     forms::Color back;
     forms::FontRequest font; // for controls that name none
-    std::vector<ControlSpec> controls; // in ascending tab index
+    std::vector<ControlLayout> controls; // in ascending tab index
 };
 
-const FormSpec& formLayout();
+const FormDesign& formLayout();
 
 // The control of that name and index; throws std::out_of_range if there is none.
-const ControlSpec& layoutOf(const char* name, int16_t index = -1);
+const ControlLayout& layoutOf(const char* name, int16_t index = -1);
 
 } // namespace window

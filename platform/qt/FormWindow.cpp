@@ -24,21 +24,21 @@ void paintBackground(QWidget& widget, forms::Color back)
     widget.setAutoFillBackground(true);
 }
 
-void setLook(QWidget& widget, const window::ControlSpec& spec)
+void setLook(QWidget& widget, const window::ControlLayout& control)
 {
-    widget.setObjectName(spec.index < 0 ? QString::fromUtf8(spec.name)
-                                        : QStringLiteral("%1_%2").arg(QString::fromUtf8(spec.name)).arg(spec.index));
-    widget.setGeometry(toQRect(spec.place));
-    widget.setAccessibleName(QString::fromUtf8(*spec.accessibleName ? spec.accessibleName : spec.caption));
-    if (*spec.description)
-        widget.setAccessibleDescription(QString::fromUtf8(spec.description));
-    if (spec.font)
-        widget.setFont(fontFor(*spec.font));
-    if (spec.back)
-        paintBackground(widget, *spec.back);
-    if (spec.fore) {
+    widget.setObjectName(control.index < 0 ? QString::fromUtf8(control.name)
+                                        : QStringLiteral("%1_%2").arg(QString::fromUtf8(control.name)).arg(control.index));
+    widget.setGeometry(toQRect(control.place));
+    widget.setAccessibleName(QString::fromUtf8(*control.accessibleName ? control.accessibleName : control.caption));
+    if (*control.description)
+        widget.setAccessibleDescription(QString::fromUtf8(control.description));
+    if (control.font)
+        widget.setFont(fontFor(*control.font));
+    if (control.back)
+        paintBackground(widget, *control.back);
+    if (control.fore) {
         QPalette palette = widget.palette();
-        palette.setColor(QPalette::WindowText, toQColor(*spec.fore));
+        palette.setColor(QPalette::WindowText, toQColor(*control.fore));
         widget.setPalette(palette);
     }
 }
@@ -50,7 +50,7 @@ FormWindow::FormWindow(QWidget* parent)
     , surface_(QSize(board::kBoardWidth, board::kBoardHeight), toQColor(board::kBoardColor))
     , form1_(surface_, palette_, *this)
 {
-    const window::FormSpec& layout = window::formLayout();
+    const window::FormDesign& layout = window::formLayout();
     setWindowTitle(QString::fromUtf8(layout.designCaption));
     setFixedSize(layout.width, layout.height);
     setFont(fontFor(layout.font));
@@ -71,16 +71,16 @@ void FormWindow::buildControls()
 {
     // Labels take no focus. Made first, they stay out of the focus chain
     // between the controls that do, which the table lists in tab order.
-    const auto& specs = window::formLayout().controls;
-    for (const window::ControlSpec& spec : specs)
-        if (spec.kind == window::ControlKind::Label)
-            setLook(*makeControl(spec), spec);
+    const auto& controls = window::formLayout().controls;
+    for (const window::ControlLayout& control : controls)
+        if (control.kind == window::ControlKind::Label)
+            setLook(*makeControl(control), control);
     QWidget* previous = nullptr;
-    for (const window::ControlSpec& spec : specs) {
-        if (spec.kind == window::ControlKind::Label)
+    for (const window::ControlLayout& control : controls) {
+        if (control.kind == window::ControlKind::Label)
             continue;
-        QWidget* widget = makeControl(spec);
-        setLook(*widget, spec);
+        QWidget* widget = makeControl(control);
+        setLook(*widget, control);
         if (previous)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
@@ -95,10 +95,10 @@ void FormWindow::buildControls()
     controls_.Label4[1] = findChild<QLabel*>(QStringLiteral("Label4_1"));
 }
 
-QWidget* FormWindow::makeControl(const window::ControlSpec& spec)
+QWidget* FormWindow::makeControl(const window::ControlLayout& control)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf8(control.caption);
+    switch (control.kind) {
     case window::ControlKind::Label:
         return new QLabel(caption, this);
     case window::ControlKind::Board: {
@@ -112,18 +112,18 @@ QWidget* FormWindow::makeControl(const window::ControlSpec& spec)
         return button;
     }
     case window::ControlKind::OptionButton:
-        return palette_.add(*this, spec.index, caption, toQRect(spec.place));
+        return palette_.add(*this, control.index, caption, toQRect(control.place));
     }
     throw std::logic_error("a control of no known kind in the layout");
 }
 
 void FormWindow::connectEvents()
 {
-    for (const window::ControlSpec& spec : window::formLayout().controls) {
-        if (spec.kind != window::ControlKind::CommandButton)
+    for (const window::ControlLayout& control : window::formLayout().controls) {
+        if (control.kind != window::ControlKind::CommandButton)
             continue;
-        auto* button = findChild<QPushButton*>(QString::fromUtf8(spec.name));
-        connect(button, &QPushButton::clicked, this, [this, &spec] { form1_.Click(spec); });
+        auto* button = findChild<QPushButton*>(QString::fromUtf8(control.name));
+        connect(button, &QPushButton::clicked, this, [this, &control] { form1_.Click(control); });
     }
     connect(&palette_, &RadioPalette::Click, this,
             [this](int16_t i) { form1_.Click(window::layoutOf("Option1", i)); });

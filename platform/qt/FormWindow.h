@@ -46,7 +46,7 @@ public:
 
 private:
     void buildControls();
-    QWidget* makeControl(const window::ControlSpec& spec);
+    QWidget* makeControl(const window::ControlLayout& control);
     void connectEvents();
 
     ImageSurface surface_;

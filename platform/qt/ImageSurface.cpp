@@ -1,5 +1,6 @@
 #include "platform/qt/ImageSurface.h"
 
+#include "platform/qt/PainterCanvas.h"
 #include "platform/qt/QtTypes.h"
 
 #include <QPainter>
@@ -47,12 +48,7 @@ void ImageSurface::stroke(const forms::Segment& segment, double width, forms::Co
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(toQColor(color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    // drawLine of a point draws nothing with a wide pen; drawPoint gives the dot.
-    const QLineF line = toQLine(segment);
-    if (line.p1() == line.p2())
-        painter.drawPoint(line.p1());
-    else
-        painter.drawLine(line);
+    drawSegment(painter, segment);
 }
 
 } // namespace qtwin

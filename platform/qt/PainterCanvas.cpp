@@ -8,6 +8,15 @@
 
 namespace qtwin {
 
+void drawSegment(QPainter& painter, const forms::Segment& segment)
+{
+    const QLineF line = toQLine(segment);
+    if (line.p1() == line.p2())
+        painter.drawPoint(line.p1());
+    else
+        painter.drawLine(line);
+}
+
 void LetterTexts::add(const forms::BoardLabel& label)
 {
     Text& t = texts_[&label];
@@ -34,11 +43,7 @@ void PainterCanvas::drawLine(const forms::Segment& segment, int width, forms::Co
     // Square ends keep Qt on its fast line rasteriser, which round ends would
     // leave for the general stroker.
     painter_.setPen(QPen(toQColor(color), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    const QLineF line = toQLine(segment);
-    if (line.p1() == line.p2())
-        painter_.drawPoint(line.p1());
-    else
-        painter_.drawLine(line);
+    drawSegment(painter_, segment);
 }
 
 void PainterCanvas::drawLabel(const forms::BoardLabel& label, const forms::Rect& box)

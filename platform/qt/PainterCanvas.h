@@ -10,6 +10,10 @@ class QPainter;
 
 namespace qtwin {
 
+// Draws the segment with the painter's pen; one of no length as a point,
+// since drawLine of a point draws nothing with a wide pen.
+void drawSegment(QPainter& painter, const forms::Segment& segment);
+
 // The captions of a box's labels, laid out once in the fonts they ask for:
 // a letter is drawn at every move of DE.
 class LetterTexts {

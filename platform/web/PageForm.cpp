@@ -19,11 +19,11 @@ void PageForm::buildControls()
     static_assert(int(window::ControlKind::Label) == 0 && int(window::ControlKind::Board) == 1
                       && int(window::ControlKind::CommandButton) == 2 && int(window::ControlKind::OptionButton) == 3,
                   "the page's script numbers the kinds of control so");
-    const window::FormSpec& layout = window::formLayout();
+    const window::FormDesign& layout = window::formLayout();
     pbCreateForm(layout.designCaption, layout.width, layout.height, packed(layout.back), layout.font.family.c_str(),
                  layout.font.pixelSize, layout.font.weight);
     for (std::size_t row = 0; row < layout.controls.size(); ++row) {
-        const window::ControlSpec& c = layout.controls[row];
+        const window::ControlLayout& c = layout.controls[row];
         const forms::FontRequest* font = c.font ? &*c.font : nullptr;
         pbAddControl(int(row), int(c.kind), c.name, c.index, c.caption, c.place.x, c.place.y, c.place.width,
                      c.place.height, packed(c.fore), packed(c.back), font ? font->family.c_str() : nullptr,

@@ -72,10 +72,9 @@ void everyValue(const board::Scene& scene, const FakeOptions& palette, Visit vis
     for (const auto& l : f.Line3)
         for (float v : {l.X1(), l.Y1(), l.X2(), l.Y2()})
             visit(v);
-    for (const auto* labels : {&f.Label2})
-        for (const auto& l : *labels)
-            for (float v : {l.Left(), l.Top()})
-                visit(v);
+    for (const auto& l : f.Label2)
+        for (float v : {l.Left(), l.Top()})
+            visit(v);
     for (const auto& l : f.Label3)
         for (float v : {l.Left(), l.Top()})
             visit(v);
