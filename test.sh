@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test without a screen:
-# the suite (the real window under Xvfb and the page in headless chromium
-# among it), the suite again under AddressSanitizer and
+# the suite (the real window under Xvfb and the page in chromium, firefox
+# and WebKitGTK among it), the suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and a minute of fuzzing.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 export PB_WEB=ON
 "$root/scripts/setup.sh" clang libclang-rt-14-dev xvfb xdotool desktop-file-utils appstream dpkg-dev \
-    emscripten chromium node=nodejs npm=npm
+    emscripten chromium firefox-esr webkit2gtk-driver xauth node=nodejs npm=npm
 
 echo "== the browser driver for the page's test (puppeteer-core, as the lockfile pins it) =="
 PUPPETEER_SKIP_DOWNLOAD=1 npm ci --prefix "$root/tests/web" --no-audit --no-fund --loglevel=error

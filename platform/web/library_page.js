@@ -1,6 +1,6 @@
 // The page's side of the board: it builds the elements the C++ side asks
-// for, draws what it is told to draw, and turns DOM events into calls of the
-// exported handlers. It decides nothing about the board itself.
+// for and draws what it is told to draw (library_input.js hands over the
+// pointer). It decides nothing about the board itself.
 mergeInto(LibraryManager.library, {
   $Page: {
     form: null,
@@ -45,80 +45,49 @@ mergeInto(LibraryManager.library, {
       Page.height = height;
       Page.ratio = window.devicePixelRatio || 1;
       Page.ctx = Page.sizeCanvas(board);
-      Page.listen(board);
       Page.watchRatio();
       return board;
     },
 
-    // Mouse, pen and touch alike: the pen tip and a finger are the left button.
-    listen: function(board) {
-      var codeOf = [1, 4, 2]; // DOM button 0 left, 1 middle, 2 right; others match neither test
-      var bitOf = [1, 4, 2, 8, 16, 32]; // each DOM button's bit in `buttons`
-      function code(button) { return button >= 0 && button < 3 ? codeOf[button] : 0; }
-      function shift(e) { return (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0); }
-      function deliver(handler, e, button) {
-        var r = board.getBoundingClientRect();
-        handler(button, shift(e), e.clientX - r.left, e.clientY - r.top);
-      }
-      function ours(e) { return !Page.ended && e.isPrimary; }
-      board.addEventListener('pointerdown', function(e) {
-        if (!ours(e)) return;
-        e.preventDefault(); // no text selection, no mouse events made up from this one
-        board.focus({preventScroll: true});
-        board.setPointerCapture(e.pointerId);
-        deliver(_pb_mouse_down, e, code(e.button));
-      });
-      board.addEventListener('pointermove', function(e) {
-        if (!ours(e)) return;
-        if (e.button >= 0) { // a second button went down or up while one is held
-          var down = (e.buttons & (bitOf[e.button] || 0)) != 0;
-          deliver(down ? _pb_mouse_down : _pb_mouse_up, e, code(e.button));
-          return;
-        }
-        var moves = e.getCoalescedEvents ? e.getCoalescedEvents() : [];
-        if (!moves.length) moves = [e];
-        for (var i = 0; i < moves.length && !Page.ended; ++i)
-          deliver(_pb_mouse_move, moves[i], e.buttons & 7);
-      });
-      board.addEventListener('pointerup', function(e) {
-        if (ours(e)) deliver(_pb_mouse_up, e, code(e.button));
-      });
-      board.addEventListener('pointercancel', function(e) {
-        if (ours(e)) deliver(_pb_mouse_up, e, 1);
-      });
-      board.addEventListener('contextmenu', function(e) { e.preventDefault(); });
+    // Browser zoom and a move to another screen change the device pixels:
+    // the chalk is rescaled, never cleared, and the board drawn again. Where
+    // the engine reports no change of `resolution` (Safari before 16), a
+    // resize tells instead.
+    watchRatio: function() {
+      window.addEventListener('resize', Page.checkRatio);
+      Page.watchResolution();
     },
 
-    // Browser zoom and a move to another screen change the device pixels: the
-    // chalk is rescaled, never cleared, and the board drawn again.
-    watchRatio: function() {
-      if (!window.matchMedia) return;
-      var query = matchMedia('(resolution: ' + Page.ratio + 'dppx)');
-      function changed() {
-        if (query.removeEventListener) query.removeEventListener('change', changed);
-        else query.removeListener(changed);
-        Page.rescale();
+    ratioQuery: null,
+    watchResolution: function() {
+      var old = Page.ratioQuery;
+      if (old) {
+        if (old.removeEventListener) old.removeEventListener('change', Page.checkRatio);
+        else old.removeListener(Page.checkRatio);
       }
-      if (query.addEventListener) query.addEventListener('change', changed);
-      else query.addListener(changed);
+      if (!window.matchMedia) return;
+      var query = Page.ratioQuery = matchMedia('(resolution: ' + Page.ratio + 'dppx)');
+      if (query.addEventListener) query.addEventListener('change', Page.checkRatio);
+      else if (query.addListener) query.addListener(Page.checkRatio);
+    },
+
+    checkRatio: function() {
+      if ((window.devicePixelRatio || 1) != Page.ratio && !Page.ended) Page.rescale();
     },
 
     rescale: function() {
-      var ratio = window.devicePixelRatio || 1;
-      if (ratio != Page.ratio && !Page.ended) {
-        Page.ratio = ratio;
-        var old = Page.chalk;
-        if (old) {
-          var ctx = Page.newChalk();
-          ctx.save();
-          ctx.setTransform(1, 0, 0, 1, 0, 0);
-          ctx.drawImage(old, 0, 0, Page.chalk.width, Page.chalk.height);
-          ctx.restore();
-        }
-        Page.ctx = Page.sizeCanvas(Page.board);
-        _pb_repaint_all();
+      Page.ratio = window.devicePixelRatio || 1;
+      var old = Page.chalk;
+      if (old) {
+        var ctx = Page.newChalk();
+        ctx.save();
+        ctx.setTransform(1, 0, 0, 1, 0, 0);
+        ctx.drawImage(old, 0, 0, Page.chalk.width, Page.chalk.height);
+        ctx.restore();
       }
-      Page.watchRatio();
+      Page.ctx = Page.sizeCanvas(Page.board);
+      _pb_repaint_all();
+      Page.watchResolution();
     },
 
     newChalk: function() {
@@ -145,12 +114,13 @@ mergeInto(LibraryManager.library, {
     Page.form = form;
   },
 
-  pbAddControl__deps: ['$Page'],
+  pbAddControl__deps: ['$Page', '$Input'],
   pbAddControl: function(control, kind, idPtr, index, captionPtr, left, top, width, height, fore, back,
                          familyPtr, pixels, weight, namePtr, descriptionPtr) {
     var caption = UTF8ToString(captionPtr), element, focus;
     if (kind == 1) {
       element = focus = Page.makeBoard(width, height);
+      Input.listen(element);
     } else if (kind == 2) {
       element = focus = document.createElement('button');
       element.type = 'button';

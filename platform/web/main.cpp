@@ -10,32 +10,50 @@ web::PageForm* page = nullptr; // made once at start-up, alive until the page go
 
 } // namespace
 
-int main()
-{
-    page = new web::PageForm;
-    return 0;
-}
-
 extern "C" {
+
+// Called by the page once the module is ready, so that a start that fails is
+// the page's to report rather than an uncaught error. Until it has succeeded
+// every other entry point does nothing.
+EMSCRIPTEN_KEEPALIVE void pb_start()
+{
+    if (!page)
+        page = new web::PageForm;
+}
 
 EMSCRIPTEN_KEEPALIVE void pb_mouse_down(int button, int shift, float x, float y)
 {
-    page->mouseDown(int16_t(button), int16_t(shift), x, y);
+    if (page)
+        page->mouseDown(int16_t(button), int16_t(shift), x, y);
 }
 
 EMSCRIPTEN_KEEPALIVE void pb_mouse_move(int button, int shift, float x, float y)
 {
-    page->mouseMove(int16_t(button), int16_t(shift), x, y);
+    if (page)
+        page->mouseMove(int16_t(button), int16_t(shift), x, y);
 }
 
 EMSCRIPTEN_KEEPALIVE void pb_mouse_up(int button, int shift, float x, float y)
 {
-    page->mouseUp(int16_t(button), int16_t(shift), x, y);
+    if (page)
+        page->mouseUp(int16_t(button), int16_t(shift), x, y);
 }
 
-EMSCRIPTEN_KEEPALIVE void pb_click(int control) { page->click(control); }
+EMSCRIPTEN_KEEPALIVE void pb_click(int control)
+{
+    if (page)
+        page->click(control);
+}
 
-EMSCRIPTEN_KEEPALIVE void pb_frame() { page->paintFrame(); }
+EMSCRIPTEN_KEEPALIVE void pb_frame()
+{
+    if (page)
+        page->paintFrame();
+}
 
-EMSCRIPTEN_KEEPALIVE void pb_repaint_all() { page->repaintAll(); }
+EMSCRIPTEN_KEEPALIVE void pb_repaint_all()
+{
+    if (page)
+        page->repaintAll();
+}
 }

@@ -1,9 +1,13 @@
-// Debian's chromium, headless, as the page's test and its benchmark start it:
-// a fresh profile, nothing fetched in the background, no sandbox as root.
+// The browsers the page is tested in, behind one small interface:
+//   chromium  Debian's chromium, headless, through the DevTools protocol
+//   firefox   Debian's firefox-esr, headless, through WebDriver BiDi
+//   webkit    WebKitGTK's MiniBrowser through WebDriver, with real X input
+// Each starts with a fresh profile and fetches nothing in the background.
 import puppeteer from 'puppeteer-core';
-import {mkdtempSync, rmSync} from 'node:fs';
+import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {join} from 'node:path';
+import {launchWebKit} from './webkit.mjs';
 
 export async function launchChromium() {
   const profile = mkdtempSync(join(tmpdir(), 'board-chromium-'));
@@ -26,7 +30,176 @@ export async function launchChromium() {
   };
 }
 
+async function launchFirefox() {
+  const profile = mkdtempSync(join(tmpdir(), 'board-firefox-'));
+  const browser = await puppeteer.launch({
+    browser: 'firefox',
+    executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
+    headless: true,
+    userDataDir: profile,
+    extraPrefsFirefox: {'network.captive-portal-service.enabled': false, 'app.update.enabled': false},
+  });
+  return {
+    browser,
+    async close() {
+      await browser.close();
+      rmSync(profile, {recursive: true, force: true});
+    },
+  };
+}
+
 // Waits until the page has drawn two more frames.
 export function frames(page) {
   return page.evaluate(() => new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r))));
+}
+
+// Runs in the page before its own scripts: what went wrong inside it, and a
+// count of the pointer events it was sent (for input that arrives from
+// outside the browser).
+const WATCHER = `(function () {
+  var problems = window.__problems = [];
+  addEventListener('error', function (e) { problems.push('uncaught: ' + e.message); });
+  addEventListener('unhandledrejection', function (e) { problems.push('unhandled rejection: ' + e.reason); });
+  document.addEventListener('securitypolicyviolation', function (e) { problems.push('refused: ' + e.blockedURI); });
+  ['error', 'warn'].forEach(function (level) {
+    var original = console[level];
+    console[level] = function () {
+      problems.push(level + ': ' + Array.prototype.join.call(arguments, ' '));
+      return original.apply(console, arguments);
+    };
+  });
+  window.__inputs = 0;
+  ['pointerdown', 'pointermove', 'pointerup', 'pointercancel'].forEach(function (type) {
+    addEventListener(type, function (e) { ++window.__inputs; window.__lastPointer = [e.clientX, e.clientY]; }, true);
+  });
+})();`;
+
+const VIEWPORT = {width: 840, height: 720};
+
+// A tab of chromium or firefox, through puppeteer.
+async function puppeteerTab(launched, engine, url, prelude) {
+  const page = await launched.browser.newPage();
+  await page.setViewport({...VIEWPORT, deviceScaleFactor: 1, hasTouch: true});
+  const problems = [], requests = [];
+  page.on('console', m => { if (m.type() === 'error' || m.type() === 'warn') problems.push(`${m.type()}: ${m.text()}`); });
+  page.on('pageerror', e => problems.push(String(e)));
+  page.on('request', r => { if (!r.url().startsWith('data:')) requests.push(r.url()); });
+  await page.evaluateOnNewDocument(WATCHER + (prelude || ''));
+  await page.goto(url);
+  const cdp = engine === 'chromium' ? await page.createCDPSession() : null;
+  const penEvent = (type, x, y, buttons) => cdp.send('Input.dispatchMouseEvent',
+    {type, x, y, button: 'left', buttons, clickCount: 1, pointerType: 'pen'});
+  return {
+    engine, page,
+    evaluate: (fn, ...args) => page.evaluate(fn, ...args),
+    screenshot: () => page.screenshot(),
+    mouse: {
+      move: (x, y) => page.mouse.move(x, y),
+      down: (button = 'left') => page.mouse.down({button}),
+      up: (button = 'left') => page.mouse.up({button}),
+    },
+    key: name => page.keyboard.press(name),
+    touch: {
+      start: (x, y) => page.touchscreen.touchStart(x, y),
+      move: (x, y) => page.touchscreen.touchMove(x, y),
+      end: () => page.touchscreen.touchEnd(),
+    },
+    pen: cdp ? async points => {
+      await penEvent('mousePressed', ...points[0], 1);
+      for (const [x, y] of points.slice(1)) await penEvent('mouseMoved', x, y, 1);
+      await penEvent('mouseReleased', ...points[points.length - 1], 0);
+    } : "puppeteer-core's WebDriver BiDi has no pen",
+    // Browser zoom changes the device pixels and the viewport's CSS width
+    // together (here a little, so that the board stays whole in view).
+    zoom: ratio => page.setViewport({width: VIEWPORT.width + (ratio === 1 ? 0 : 10), height: VIEWPORT.height,
+                                     deviceScaleFactor: ratio, hasTouch: true}),
+    accessibility: cdp ? () => page.accessibility.snapshot({interestingOnly: false})
+                       : "puppeteer-core's WebDriver BiDi reads no accessibility tree",
+    requests: () => requests,
+    problems: async () => problems.concat(await page.evaluate(() => window.__problems || [])),
+    closed: () => page.isClosed(),
+    close: async () => { if (!page.isClosed()) await page.close(); },
+  };
+}
+
+// The one window of the MiniBrowser. Scripts cannot be put before the page's
+// own through WebDriver, so the page is opened as a copy with them at its top.
+async function webkitTab(webkit, url, prelude, scratch) {
+  const copy = join(scratch, `page-${Date.now()}.html`);
+  const html = readFileSync(new URL(url), 'utf8');
+  writeFileSync(copy, html.replace('<head>', `<head>\n<script>${WATCHER}${prelude || ''}</script>`));
+  await webkit.goto('file://' + copy);
+  const inputs = () => webkit.evaluate(() => window.__inputs);
+  // Real input arrives in its own time: each step waits until the page has seen it.
+  async function send(...args) {
+    const before = await inputs();
+    webkit.xdotool(...args);
+    for (const end = Date.now() + 3000; Date.now() < end;)
+      if ((await inputs()) > before) return;
+    throw new Error(`the page saw nothing of xdotool ${args.join(' ')}`);
+  }
+  // Where the viewport's origin lies on the X screen: the pointer is sent to
+  // a known place (from elsewhere, so that it moves) and the page says where it arrived.
+  webkit.xdotool('mousemove', 1, 1);
+  await new Promise(r => setTimeout(r, 200));
+  await webkit.evaluate(() => { window.__lastPointer = null; });
+  webkit.xdotool('mousemove', 301, 303);
+  let arrived = null;
+  for (const end = Date.now() + 3000; !arrived && Date.now() < end;)
+    arrived = await webkit.evaluate(() => window.__lastPointer);
+  if (!arrived) throw new Error('the page saw no X pointer');
+  const offset = [301 - arrived[0], 303 - arrived[1]];
+  let last = null;
+  const screen = (x, y) => [Math.round(x + offset[0]), Math.round(y + offset[1])];
+  return {
+    engine: 'webkit',
+    evaluate: (fn, ...args) => webkit.evaluate(fn, ...args),
+    screenshot: () => webkit.screenshot(),
+    mouse: {
+      async move(x, y) {
+        const to = screen(x, y);
+        if (last && to[0] === last[0] && to[1] === last[1]) return;
+        last = to;
+        await send('mousemove', ...to);
+      },
+      down: (button = 'left') => send('mousedown', webkit.X_BUTTON[button]),
+      up: (button = 'left') => send('mouseup', webkit.X_BUTTON[button]),
+    },
+    async key(name) {
+      webkit.xdotool('key', name);
+      await new Promise(r => setTimeout(r, 150));
+    },
+    touch: 'WebKitGTK under Xvfb has no touch device: its touch actions arrive as mouse',
+    pen: points => webkit.pen(points),
+    zoom: "WebKitGTK's zoom keeps devicePixelRatio at 1; another ratio exists only from launch (GDK_SCALE)",
+    accessibility: 'WebDriver reads no accessibility tree',
+    requests: async () => webkit.evaluate(() => performance.getEntriesByType('resource').map(e => e.name)
+                                                  .filter(name => !name.startsWith('data:'))),
+    problems: () => webkit.evaluate(() => window.__problems || []),
+    closed: () => false,
+    close: async () => {},
+  };
+}
+
+// open(url, prelude): a tab with the page loaded, `prelude` (script text) run
+// before the page's own scripts.
+export async function openEngine(engine) {
+  if (engine === 'webkit') {
+    const webkit = await launchWebKit();
+    const scratch = mkdtempSync(join(tmpdir(), 'board-webkit-'));
+    return {
+      engine,
+      open: (url, prelude) => webkitTab(webkit, url, prelude, scratch),
+      async close() {
+        await webkit.close();
+        rmSync(scratch, {recursive: true, force: true});
+      },
+    };
+  }
+  const launched = engine === 'firefox' ? await launchFirefox() : await launchChromium();
+  return {
+    engine,
+    open: (url, prelude) => puppeteerTab(launched, engine, url, prelude),
+    close: () => launched.close(),
+  };
 }

@@ -1,0 +1,164 @@
+// Presses, moves and releases on the board, handed to the exported handlers
+// with the desktop's meaning: Pointer Events where the browser has them,
+// mouse and touch events where it does not. The pen tip and a finger are the
+// left button.
+//
+// Which button went down or up is read from the change of the held buttons
+// between events, never from `button` on a move: during a chord the engines
+// disagree about it (WebKit reports 0 on the move after one).
+//
+// Nothing here cancels a press: WebKit sends a pen no more events once its
+// pointerdown is cancelled. Scrolling, zooming, selection and callouts are
+// kept off the board by its style instead.
+mergeInto(LibraryManager.library, {
+  $Input__deps: ['$Page'],
+  $Input: {
+    held: 0,         // the DOM `buttons` bits the handlers were last told of
+    pointerId: null, // the pointer that pressed, until it lets go
+    touchId: null,   // the same for a touch, where there are no pointer events
+
+    listen: function(board) {
+      Input.board = board;
+      if (window.PointerEvent && 'onpointerdown' in board) {
+        Input.listenToPointers(board);
+      } else {
+        Input.listenToMouse(board);
+        Input.listenToTouches(board);
+      }
+      board.addEventListener('contextmenu', function(e) { e.preventDefault(); });
+      // The middle button would start the browser's autoscroll.
+      board.addEventListener('mousedown', function(e) { if (e.button == 1) e.preventDefault(); });
+    },
+
+    // A DOM `buttons` bit as the handlers code it: 1 left, 2 right and 4
+    // middle are the same in both; any other button matches neither test.
+    code: function(bit) { return bit & 7; },
+
+    // The `buttons` bit of a DOM `button` number.
+    bitOf: function(button) { return [1, 4, 2, 8, 16, 32][button] || 0; },
+
+    deliver: function(handler, button, point, e) {
+      var r = Input.board.getBoundingClientRect();
+      var shift = (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
+      handler(button, shift, point.clientX - r.left, point.clientY - r.top);
+    },
+
+    // Tells the handlers of every button that went up and then every one that
+    // came down since the last event, at this event's place. Returns whether
+    // anything changed.
+    changeTo: function(now, point, e) {
+      var gone = Input.held & ~now, came = now & ~Input.held;
+      Input.held = now;
+      for (var bit = 1; bit <= 32; bit <<= 1)
+        if (gone & bit && !Page.ended) Input.deliver(_pb_mouse_up, Input.code(bit), point, e);
+      for (bit = 1; bit <= 32; bit <<= 1)
+        if (came & bit && !Page.ended) Input.deliver(_pb_mouse_down, Input.code(bit), point, e);
+      return (gone | came) != 0;
+    },
+
+    move: function(point, e) {
+      if (!Page.ended) Input.deliver(_pb_mouse_move, Input.held & 7, point, e);
+    },
+
+    // The held buttons of a pointer event; a pen's eraser end touching acts
+    // as its tip does.
+    buttonsOf: function(e) {
+      var buttons = e.buttons;
+      if (e.pointerType == 'pen' && buttons & 32) buttons = (buttons & ~32) | 1;
+      return buttons;
+    },
+
+    listenToPointers: function(board) {
+      // One pointer at a time: the first to press has the board until it
+      // lets go; a second finger is ignored, as the desktop takes only the
+      // first touch as the mouse.
+      function ours(e) {
+        return !Page.ended && e.isPrimary && (Input.pointerId === null || Input.pointerId === e.pointerId);
+      }
+      board.addEventListener('pointerdown', function(e) {
+        if (!ours(e)) return;
+        Input.pointerId = e.pointerId;
+        if (board.setPointerCapture) board.setPointerCapture(e.pointerId);
+        var now = Input.buttonsOf(e);
+        if (!(now & ~Input.held)) now |= Input.bitOf(e.button); // an engine that reported no button
+        Input.changeTo(now, e, e);
+      });
+      board.addEventListener('pointermove', function(e) {
+        if (!ours(e)) return;
+        if (Input.pointerId !== null && Input.changeTo(Input.buttonsOf(e), e, e))
+          return; // a second button went down or up: a press or release, not a move
+        var moves = e.getCoalescedEvents ? e.getCoalescedEvents() : [];
+        if (!moves.length) moves = [e];
+        for (var i = 0; i < moves.length; ++i) Input.move(moves[i], e);
+      });
+      // The last button let go, or the browser took the pointer over.
+      function release(e) {
+        if (!ours(e) || Input.pointerId === null) return;
+        Input.pointerId = null;
+        Input.changeTo(0, e, e);
+      }
+      board.addEventListener('pointerup', release);
+      board.addEventListener('pointercancel', release);
+    },
+
+    // Without pointer capture, a press is followed over the whole document
+    // until its last button is let go, so that moves and the release off the
+    // board still reach it.
+    listenToMouse: function(board) {
+      var following = false;
+      function moved(e) {
+        if (Input.touchId === null) Input.move(e, e);
+      }
+      function released(e) {
+        Input.changeTo(Input.held & ~Input.bitOf(e.button), e, e);
+        if (Input.held) return;
+        following = false;
+        document.removeEventListener('mousemove', moved, true);
+        document.removeEventListener('mouseup', released, true);
+      }
+      board.addEventListener('mousedown', function(e) {
+        if (Page.ended || Input.touchId !== null) return;
+        Input.changeTo(Input.held | Input.bitOf(e.button), e, e);
+        if (following) return;
+        following = true;
+        document.addEventListener('mousemove', moved, true);
+        document.addEventListener('mouseup', released, true);
+      });
+      board.addEventListener('mousemove', function(e) {
+        if (!following) moved(e);
+      });
+    },
+
+    // Touch events stay with the element they began on. Cancelling them is
+    // what keeps the page from scrolling in browsers that know no
+    // `touch-action`, and keeps them from making up mouse events.
+    listenToTouches: function(board) {
+      function ourTouch(e) {
+        for (var i = 0; i < e.changedTouches.length; ++i)
+          if (e.changedTouches[i].identifier === Input.touchId) return e.changedTouches[i];
+        return null;
+      }
+      var options = {passive: false};
+      board.addEventListener('touchstart', function(e) {
+        e.preventDefault();
+        if (Page.ended || Input.touchId !== null || Input.held) return;
+        var touch = e.changedTouches[0];
+        Input.touchId = touch.identifier;
+        Input.changeTo(1, touch, e);
+      }, options);
+      board.addEventListener('touchmove', function(e) {
+        e.preventDefault();
+        var touch = ourTouch(e);
+        if (touch) Input.move(touch, e);
+      }, options);
+      function lifted(e) {
+        var touch = ourTouch(e);
+        if (!touch) return;
+        Input.touchId = null;
+        Input.changeTo(0, touch, e);
+      }
+      board.addEventListener('touchend', lifted);
+      board.addEventListener('touchcancel', lifted);
+    },
+  },
+});
