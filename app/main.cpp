@@ -1,4 +1,4 @@
-#include "platform/qt/FormWindow.h"
+#include "platform/qt/DesktopForm.h"
 #include "platform/qt/Program.h"
 
 #include <QApplication>
@@ -18,7 +18,7 @@ int main(int argc, char** argv)
         app = std::make_unique<QApplication>(argc, argv);
     }
     QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
-    qtwin::FormWindow form;
+    qtwin::DesktopForm form;
     form.show();
     return app->exec();
 }

@@ -7,7 +7,7 @@
 #include "ProcessRun.h"
 #include "SegmentPath.h"
 #include "platform/qt/BoardView.h"
-#include "platform/qt/FormWindow.h"
+#include "platform/qt/DesktopForm.h"
 
 #include <QApplication>
 #include <QTest>
@@ -21,7 +21,7 @@
 namespace {
 
 bool smoke = false;
-qtwin::FormWindow* boardForm = nullptr;
+qtwin::DesktopForm* boardForm = nullptr;
 FloorCanvas* floorCanvas = nullptr;
 
 // Delivers what the last event posted, as the event loop would before the next
@@ -263,7 +263,7 @@ int main(int argc, char** argv)
     QApplication app(benchArgc, args.data());
     benchmark::Initialize(&benchArgc, args.data());
 
-    qtwin::FormWindow form;
+    qtwin::DesktopForm form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;

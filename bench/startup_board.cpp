@@ -1,13 +1,13 @@
 // The board as the program starts it, ending after its first frame.
 #include "FirstFrame.h"
-#include "platform/qt/FormWindow.h"
+#include "platform/qt/DesktopForm.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    qtwin::FormWindow form;
+    qtwin::DesktopForm form;
     FirstFrame watch(form);
     form.show();
     return app.exec();

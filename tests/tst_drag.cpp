@@ -2,7 +2,7 @@
 #include "SceneFixture.h"
 #include "forms/QBColor.h"
 #include "platform/qt/BoardView.h"
-#include "platform/qt/FormWindow.h"
+#include "platform/qt/DesktopForm.h"
 #include "platform/qt/QtTypes.h"
 
 #include <QtTest>
@@ -237,7 +237,7 @@ private slots:
     // A move repaints what changed, not the whole board.
     void aMoveRepaintsOnlyWhatMoved()
     {
-        qtwin::FormWindow form;
+        qtwin::DesktopForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         struct Spy : forms::DirtySink {
@@ -263,7 +263,7 @@ private slots:
     // The same drag through real mouse events on the board widget.
     void dragThroughQtMouseEvents()
     {
-        qtwin::FormWindow form;
+        qtwin::DesktopForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QWidget* gamen = form.controls().gamen;

@@ -3,7 +3,7 @@
 #include "platform/qt/RadioPalette.h"
 #include "platform/qt/BoardView.h"
 #include "memo/Palette.h"
-#include "platform/qt/FormWindow.h"
+#include "platform/qt/DesktopForm.h"
 
 #include <QRadioButton>
 #include <QtTest>
@@ -221,7 +221,7 @@ private slots:
 
     void strokesSurviveHidingTheWindow()
     {
-        qtwin::FormWindow form;
+        qtwin::DesktopForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QWidget* gamen = form.controls().gamen;
@@ -242,7 +242,7 @@ private slots:
 
     void disabledPaletteIgnoresClicks()
     {
-        qtwin::FormWindow form;
+        qtwin::DesktopForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QRadioButton* thickBlue = form.controls().Option1->button(6);

@@ -2,7 +2,7 @@
 // and starting where no window can be opened.
 #include "platform/qt/RadioPalette.h"
 #include "platform/qt/BoardView.h"
-#include "platform/qt/FormWindow.h"
+#include "platform/qt/DesktopForm.h"
 #include "platform/qt/QtTypes.h"
 
 #include <QProcess>
@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
-using Form1 = qtwin::FormWindow;
+using Form1 = qtwin::DesktopForm;
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Renders the window as it first appears into the PNG file named on the
 // command line; the README shows that picture.
-#include "platform/qt/FormWindow.h"
+#include "platform/qt/DesktopForm.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -12,7 +12,7 @@ int main(int argc, char** argv)
         return 2;
     }
     QApplication app(argc, argv);
-    qtwin::FormWindow form;
+    qtwin::DesktopForm form;
     form.show();
     if (!form.grab().save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "window-snapshot: cannot write %s\n", argv[1]);

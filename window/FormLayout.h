@@ -27,6 +27,7 @@ struct ControlLayout {
     int tabIndex;
     const char* accessibleName;  // what a screen reader calls it; empty: its caption
     const char* description;     // what a screen reader adds; may be empty
+    bool heading = false;        // the window's title, for a page's outline
 };
 
 struct FormDesign {

@@ -5,15 +5,16 @@
 
 extern "C" {
 
-// The window: a box of the client area's size in the page.
+// The window: a box of the client area's size in the page's main content.
 void pbCreateForm(const char* designCaption, int width, int height, int back, const char* fontFamily,
                   int fontPixels, int fontWeight);
 // One control of the layout; `control` is its row in the table and comes back
 // with its clicks. Kinds as window::ControlKind; the element's id is the
-// control's name, with "_index" for an element of a control array.
+// control's name, with "_index" for an element of a control array. A heading
+// label is the page's level-one heading.
 void pbAddControl(int control, int kind, const char* name, int index, const char* caption, int left, int top, int width,
                   int height, int fore, int back, const char* fontFamily, int fontPixels, int fontWeight,
-                  const char* accessibleName, const char* description);
+                  const char* accessibleName, const char* description, int heading);
 void pbSetCaption(const char* caption);
 // Nothing answers any more; the tab closes where the browser lets it.
 void pbEnd();

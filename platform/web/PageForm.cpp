@@ -27,7 +27,8 @@ void PageForm::buildControls()
         const forms::FontRequest* font = c.font ? &*c.font : nullptr;
         pbAddControl(int(row), int(c.kind), c.name, c.index, c.caption, c.place.x, c.place.y, c.place.width,
                      c.place.height, packed(c.fore), packed(c.back), font ? font->family.c_str() : nullptr,
-                     font ? font->pixelSize : 0, font ? font->weight : 0, c.accessibleName, c.description);
+                     font ? font->pixelSize : 0, font ? font->weight : 0, c.accessibleName, c.description,
+                     c.heading ? 1 : 0);
         if (c.kind == window::ControlKind::OptionButton)
             palette_.add(c.index);
     }

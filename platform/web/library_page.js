@@ -116,7 +116,7 @@ mergeInto(LibraryManager.library, {
 
   pbAddControl__deps: ['$Page', '$Input'],
   pbAddControl: function(control, kind, idPtr, index, captionPtr, left, top, width, height, fore, back,
-                         familyPtr, pixels, weight, namePtr, descriptionPtr) {
+                         familyPtr, pixels, weight, namePtr, descriptionPtr, heading) {
     var caption = UTF8ToString(captionPtr), element, focus;
     if (kind == 1) {
       element = focus = Page.makeBoard(width, height);
@@ -139,7 +139,7 @@ mergeInto(LibraryManager.library, {
       element.appendChild(document.createTextNode(caption));
       Page.options[index] = focus;
     } else {
-      element = document.createElement('div');
+      element = document.createElement(heading ? 'h1' : 'div');
       element.textContent = caption;
     }
     element.id = UTF8ToString(idPtr) + (index >= 0 ? '_' + index : '');

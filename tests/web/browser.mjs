@@ -98,7 +98,13 @@ async function puppeteerTab(launched, engine, url, prelude) {
       down: (button = 'left') => page.mouse.down({button}),
       up: (button = 'left') => page.mouse.up({button}),
     },
-    key: name => page.keyboard.press(name),
+    // A key, or a chord such as 'Shift+Tab'.
+    async key(chord) {
+      const keys = chord.split('+');
+      for (const k of keys.slice(0, -1)) await page.keyboard.down(k);
+      await page.keyboard.press(keys[keys.length - 1]);
+      for (const k of keys.slice(0, -1).reverse()) await page.keyboard.up(k);
+    },
     touch: {
       start: (x, y) => page.touchscreen.touchStart(x, y),
       move: (x, y) => page.touchscreen.touchMove(x, y),
@@ -109,12 +115,13 @@ async function puppeteerTab(launched, engine, url, prelude) {
       for (const [x, y] of points.slice(1)) await penEvent('mouseMoved', x, y, 1);
       await penEvent('mouseReleased', ...points[points.length - 1], 0);
     } : "puppeteer-core's WebDriver BiDi has no pen",
+    viewport: (width, height) => page.setViewport({width, height, deviceScaleFactor: 1, hasTouch: true}),
     // Browser zoom changes the device pixels and the viewport's CSS width
     // together (here a little, so that the board stays whole in view).
     zoom: ratio => page.setViewport({width: VIEWPORT.width + (ratio === 1 ? 0 : 10), height: VIEWPORT.height,
                                      deviceScaleFactor: ratio, hasTouch: true}),
     accessibility: cdp ? () => page.accessibility.snapshot({interestingOnly: false})
-                       : "puppeteer-core's WebDriver BiDi reads no accessibility tree",
+                       : "puppeteer-core reads the accessibility tree through CDP only, which firefox does not offer",
     requests: () => requests,
     problems: async () => problems.concat(await page.evaluate(() => window.__problems || [])),
     closed: () => page.isClosed(),
@@ -165,6 +172,7 @@ async function webkitTab(webkit, url, prelude, scratch) {
       down: (button = 'left') => send('mousedown', webkit.X_BUTTON[button]),
       up: (button = 'left') => send('mouseup', webkit.X_BUTTON[button]),
     },
+    viewport: (width, height) => webkit.viewport(width, height),
     async key(name) {
       webkit.xdotool('key', name);
       await new Promise(r => setTimeout(r, 150));

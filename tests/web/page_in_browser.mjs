@@ -5,7 +5,8 @@
 // drive is printed as skipped, with the reason.
 import {openEngine} from './browser.mjs';
 import {decodePng} from './png.mjs';
-import {writeFileSync} from 'node:fs';
+import {readFileSync, writeFileSync} from 'node:fs';
+import {createRequire} from 'node:module';
 import {join, resolve} from 'node:path';
 
 const [engineName, pageArg, shotDir = '.'] = process.argv.slice(2);
@@ -82,6 +83,24 @@ async function open(prelude) {
     await tab.mouse.up('right');
   };
   return tab;
+}
+
+// What axe-core finds wrong in the page, at WCAG 2.1 A and AA and best practice.
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+function axeViolations(tab) {
+  return tab.evaluate(async source => {
+    if (!window.axe) (0, eval)(source);
+    const tags = ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'];
+    const result = await window.axe.run(document, {runOnly: {type: 'tag', values: tags}});
+    return result.violations.map(v => `${v.id}: ${v.nodes.map(n => n.target.join(' ')).join(', ')}`);
+  }, axeSource);
+}
+
+// The names, roles and levels in the browser's accessibility tree.
+function treeNodes(node, found = []) {
+  found.push(node);
+  for (const child of node.children || []) treeNodes(child, found);
+  return found;
 }
 
 // DE on the board: the colour at (300, y) for each y asked.
@@ -286,6 +305,41 @@ try {
   const oldProblems = await old.problems();
   expect(oldProblems.length === 0, 'without Pointer Events: no errors or warnings: ' + JSON.stringify(oldProblems));
   await old.close();
+
+  // What a screen reader and the keyboard meet, on a 1920 × 1080 screen.
+  const a11y = await open();
+  await a11y.viewport(1920, 1080);
+  let violations = await axeViolations(a11y);
+  expect(violations.length === 0, 'axe-core finds nothing at start: ' + JSON.stringify(violations));
+  await a11y.clickControl('Command3');
+  violations = await axeViolations(a11y);
+  expect(violations.length === 0, 'axe-core finds nothing in memo mode: ' + JSON.stringify(violations));
+  if (typeof a11y.accessibility === 'string') {
+    skip("the accessibility tree tells the palette's buttons apart", a11y.accessibility);
+  } else {
+    const nodes = treeNodes(await a11y.accessibility());
+    const radios = nodes.filter(n => n.role === 'radio').map(n => n.name);
+    const rows = ['細字', '太字'].flatMap(row => ['赤色', '黄色', '青色', '消しゴム'].map(c => `${row} ${c}`));
+    const title = nodes.find(n => n.role === 'heading' && n.level === 1);
+    expect(JSON.stringify(radios) === JSON.stringify(rows) && title && title.name === '相似と比' &&
+           nodes.some(n => n.role === 'main'),
+           `the accessibility tree tells the palette's buttons apart, under the heading and in the main landmark: ` +
+           JSON.stringify(radios));
+  }
+  // A ring around the board when the keyboard brings it the focus, none when a click does.
+  const ringColumn = Array.from({length: 6}, (_, i) => [-6 + i, 300]);
+  const blue = colours => colours.some(c => near(c, [0, 0, 255], 60));
+  await a11y.evaluate(() => document.getElementById('Command1').focus());
+  await a11y.key('Shift+Tab');
+  const byKey = (await a11y.evaluate(() => document.activeElement.id)) === 'gamen' &&
+                blue(await a11y.colours(ringColumn, 'focus-ring'));
+  await a11y.evaluate(() => document.activeElement.blur());
+  await a11y.drag([[700, 100], [700, 100]]);
+  const byClick = await a11y.evaluate(() => document.activeElement.id);
+  const ringAfterClick = blue(await a11y.colours(ringColumn));
+  expect(byKey && byClick === 'gamen' && !ringAfterClick,
+         `the board shows a focus ring when reached with the keyboard, not when clicked (${byKey}, ${byClick}, ${ringAfterClick})`);
+  await a11y.close();
 
   // Without WebAssembly, or when the module fails to start: one clear line.
   for (const [why, prelude, notice] of [

@@ -37,7 +37,7 @@ export async function launchWebKit() {
   const env = {...process.env, DISPLAY: `:${display}`, GDK_BACKEND: 'x11'};
   delete env.WAYLAND_DISPLAY;
   const children = [];
-  const xvfb = spawn('Xvfb', [`:${display}`, '-noreset', '-screen', '0', '1280x1024x24', '-nolisten', 'tcp'],
+  const xvfb = spawn('Xvfb', [`:${display}`, '-noreset', '-screen', '0', '2000x1300x24', '-nolisten', 'tcp'],
                      {stdio: 'ignore'});
   children.push(xvfb);
   await until('Xvfb', () => existsSync(`/tmp/.X11-unix/X${display}`));
@@ -82,6 +82,17 @@ export async function launchWebKit() {
       return Buffer.from(await call('GET', at('/screenshot')), 'base64');
     },
     xdotool,
+    // The window grown or shrunk until its viewport has this size.
+    async viewport(width, height) {
+      for (let i = 0; i < 3; ++i) {
+        const inner = await this.evaluate(() => [innerWidth, innerHeight]);
+        if (inner[0] === width && inner[1] === height) return;
+        const outer = await call('GET', at('/window/rect'));
+        await call('POST', at('/window/rect'), {x: 0, y: 0, width: outer.width + width - inner[0],
+                                                height: outer.height + height - inner[1]});
+        await sleep(100);
+      }
+    },
     // A pen stroke through WebDriver's actions, in viewport pixels.
     async pen(points) {
       const actions = [{type: 'pointerMove', x: Math.round(points[0][0]), y: Math.round(points[0][1]), origin: 'viewport'},

@@ -1,7 +1,8 @@
-#include "platform/qt/FormWindow.h"
+#include "platform/qt/DesktopForm.h"
 
 #include "platform/qt/BoardIcon.h"
 #include "platform/qt/BoardView.h"
+#include "platform/qt/FocusRing.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/QtTypes.h"
 #include "window/FormLayout.h"
@@ -45,7 +46,7 @@ void setLook(QWidget& widget, const window::ControlLayout& control)
 
 } // namespace
 
-FormWindow::FormWindow(QWidget* parent)
+DesktopForm::DesktopForm(QWidget* parent)
     : QWidget(parent)
     , surface_(QSize(board::kBoardWidth, board::kBoardHeight), toQColor(board::kBoardColor))
     , form1_(surface_, palette_, *this)
@@ -61,13 +62,13 @@ FormWindow::FormWindow(QWidget* parent)
     form1_.Form_Load();
 }
 
-FormWindow::~FormWindow() = default;
+DesktopForm::~DesktopForm() = default;
 
-void FormWindow::setCaption(const std::string& caption) { setWindowTitle(toQString(caption)); }
+void DesktopForm::setCaption(const std::string& caption) { setWindowTitle(toQString(caption)); }
 
-void FormWindow::End() { QCoreApplication::exit(0); }
+void DesktopForm::End() { QCoreApplication::exit(0); }
 
-void FormWindow::buildControls()
+void DesktopForm::buildControls()
 {
     // Labels take no focus. Made first, they stay out of the focus chain
     // between the controls that do, which the table lists in tab order.
@@ -93,9 +94,10 @@ void FormWindow::buildControls()
     controls_.Option1 = &palette_;
     controls_.Label4[0] = findChild<QLabel*>(QStringLiteral("Label4_0"));
     controls_.Label4[1] = findChild<QLabel*>(QStringLiteral("Label4_1"));
+    new FocusRing(*controls_.gamen); // made last, so that it stays out of the focus chain's order
 }
 
-QWidget* FormWindow::makeControl(const window::ControlLayout& control)
+QWidget* DesktopForm::makeControl(const window::ControlLayout& control)
 {
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {
@@ -117,7 +119,7 @@ QWidget* FormWindow::makeControl(const window::ControlLayout& control)
     throw std::logic_error("a control of no known kind in the layout");
 }
 
-void FormWindow::connectEvents()
+void DesktopForm::connectEvents()
 {
     for (const window::ControlLayout& control : window::formLayout().controls) {
         if (control.kind != window::ControlKind::CommandButton)

@@ -28,11 +28,11 @@ struct FormControls {
 // The program's one window on the desktop: the widgets of the layout around
 // Form1, with every signal routed to the handler of that name. Start-up has
 // run when the constructor returns, so the first picture shows the figure.
-class FormWindow : public QWidget, public forms::FormWindow {
+class DesktopForm : public QWidget, public forms::FormWindow {
     Q_OBJECT
 public:
-    explicit FormWindow(QWidget* parent = nullptr);
-    ~FormWindow() override;
+    explicit DesktopForm(QWidget* parent = nullptr);
+    ~DesktopForm() override;
 
     window::Form1& form1() { return form1_; }
     board::Scene& scene() { return form1_.scene(); }
