@@ -2,5 +2,6 @@
 # Installs what is missing, builds, and opens the board.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-"$root/scripts/setup.sh"
+# Only the program: the tests, the benchmarks and the page wait for ./test.sh.
+PB_TARGETS=parallel-board "$root/scripts/setup.sh"
 exec "$root/build/parallel-board"

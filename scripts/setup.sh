@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the board needs, and any named as arguments
 # (only those missing, with sudo when not root), then configures and builds
-# into build/. A command named as command=package is looked for on the path
-# instead, so a node installed some other way is used as it is.
+# into build/: everything, or only the targets named in PB_TARGETS. A command
+# named as command=package is looked for on the path instead, so a node
+# installed some other way is used as it is.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -29,4 +30,6 @@ if ((${#missing[@]})); then
 fi
 
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPB_WERROR=ON -DPB_WEB="${PB_WEB:-AUTO}"
-cmake --build "$root/build"
+targets=()
+for target in ${PB_TARGETS:-}; do targets+=(--target "$target"); done
+cmake --build "$root/build" "${targets[@]}"
