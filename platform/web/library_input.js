@@ -25,9 +25,26 @@ mergeInto(LibraryManager.library, {
         Input.listenToMouse(board);
         Input.listenToTouches(board);
       }
-      board.addEventListener('contextmenu', function(e) { e.preventDefault(); });
-      // The middle button would start the browser's autoscroll.
-      board.addEventListener('mousedown', function(e) { if (e.button == 1) e.preventDefault(); });
+      // The menu and the middle button's autoscroll stay off the board, and
+      // off the page while the board holds the pointer, where its presses count.
+      document.addEventListener('contextmenu', function(e) {
+        if (e.target === board || Input.holding()) e.preventDefault();
+      }, true);
+      document.addEventListener('mousedown', function(e) {
+        if (e.button == 1 && (e.target === board || Input.holding())) e.preventDefault();
+      }, true);
+    },
+
+    holding: function() { return Input.pointerId !== null || Input.held != 0; },
+
+    // While the board holds a pointer, that pointer's events are taken where
+    // the engine sends them: Firefox sends a second button pressed off the
+    // board, chord and all, to the element under the pointer. An event aimed
+    // at the board is left to the board's own listener, so each counts once.
+    elsewhere: function(type, take) {
+      document.addEventListener(type, function(e) {
+        if (e.target !== Input.board && Input.holding()) take(e);
+      }, true);
     },
 
     // A DOM `buttons` bit as the handlers code it: 1 left, 2 right and 4
@@ -83,22 +100,26 @@ mergeInto(LibraryManager.library, {
         if (!(now & ~Input.held)) now |= Input.bitOf(e.button); // an engine that reported no button
         Input.changeTo(now, e, e);
       });
-      board.addEventListener('pointermove', function(e) {
+      function moved(e) {
         if (!ours(e)) return;
         if (Input.pointerId !== null && Input.changeTo(Input.buttonsOf(e), e, e))
           return; // a second button went down or up: a press or release, not a move
         var moves = e.getCoalescedEvents ? e.getCoalescedEvents() : [];
         if (!moves.length) moves = [e];
         for (var i = 0; i < moves.length; ++i) Input.move(moves[i], e);
-      });
+      }
       // The last button let go, or the browser took the pointer over.
       function release(e) {
         if (!ours(e) || Input.pointerId === null) return;
         Input.pointerId = null;
         Input.changeTo(0, e, e);
       }
+      board.addEventListener('pointermove', moved);
       board.addEventListener('pointerup', release);
       board.addEventListener('pointercancel', release);
+      Input.elsewhere('pointermove', moved);
+      Input.elsewhere('pointerup', release);
+      Input.elsewhere('pointercancel', release);
     },
 
     // Without pointer capture, a press is followed over the whole document
@@ -116,14 +137,16 @@ mergeInto(LibraryManager.library, {
         document.removeEventListener('mousemove', moved, true);
         document.removeEventListener('mouseup', released, true);
       }
-      board.addEventListener('mousedown', function(e) {
+      function pressed(e) {
         if (Page.ended || Input.touchId !== null) return;
         Input.changeTo(Input.held | Input.bitOf(e.button), e, e);
         if (following) return;
         following = true;
         document.addEventListener('mousemove', moved, true);
         document.addEventListener('mouseup', released, true);
-      });
+      }
+      board.addEventListener('mousedown', pressed);
+      Input.elsewhere('mousedown', pressed); // a second button, pressed off the board
       board.addEventListener('mousemove', function(e) {
         if (!following) moved(e);
       });

@@ -121,20 +121,61 @@ async function checkDragOffTheBoard(tab, how) {
   expect(near(got[0], RED) && near(got[1], GREEN), `${how}: a drag followed off the board until its release`);
 }
 
+// Where a second button is pressed while the board holds the pointer: on the
+// board, and off it to the left, where Firefox sends the chord to the element
+// under the pointer instead.
+const CHORDS = [['on the board', 300], ['off the board', -14]];
+
 // The right button pressed and released while the left holds DE: the figure
 // goes back, DE stays magenta, and moves after it move nothing.
-async function checkRightPressInDrag(tab, how) {
+async function checkRightPressInDrag(tab, how, where, x) {
   await tab.reset();
   await tab.press('left', 300, 405);
-  await tab.mouse.move(...tab.at(300, 500));
+  await tab.mouse.move(...tab.at(x, 500));
   await tab.mouse.down('right');
   await tab.mouse.up('right');
-  await tab.mouse.move(...tab.at(300, 450));
+  await tab.mouse.move(...tab.at(x, 450));
   await tab.mouse.move(...tab.at(300, 480));
   const got = await tab.colours([[300, 410], [300, 550], [300, 505], [300, 485]], 'right-press');
   await tab.mouse.up();
   expect(near(got[0], MAGENTA) && near(got[1], WHITE) && near(got[2], GREEN) && near(got[3], GREEN),
-         `${how}: a right press during a drag restores the figure, keeps DE magenta, and ends the drag`);
+         `${how}: a right press ${where} during a drag restores the figure, keeps DE magenta, and ends the drag`);
+}
+
+// The middle button pressed and let go while the left holds DE ends the drag;
+// in memo mode, the left pressed while the middle holds the board puts the
+// chalk down, and the way back onto the board is drawn.
+async function checkMiddleChords(tab, how, where, x) {
+  await tab.reset();
+  await tab.press('left', 300, 405);
+  await tab.mouse.move(...tab.at(x, 455));
+  await tab.mouse.down('middle');
+  await tab.mouse.up('middle');
+  await tab.mouse.move(...tab.at(x, 500));
+  await tab.mouse.move(...tab.at(300, 520));
+  const dragged = await tab.colours([[300, 460], [300, 505], [300, 525]]);
+  await tab.mouse.up();
+  expect(near(dragged[0], RED) && near(dragged[1], GREEN) && near(dragged[2], GREEN),
+         `${how}: the middle button pressed and let go ${where} ends a drag`);
+
+  await tab.reset();
+  await tab.clickControl('Command3');
+  await tab.press('middle', 100, 300);
+  await tab.mouse.move(...tab.at(x, 300));
+  await tab.mouse.down('left');
+  await tab.mouse.move(...tab.at(200, 300));
+  await tab.mouse.up('left');
+  await tab.mouse.up('middle');
+  const drawn = await tab.colours([[Math.round((x + 200) / 2), 300], [Math.round((x + 600) / 4), 300]], 'middle-chord');
+  expect(drawn.every(c => !near(c, GREEN, 40)),
+         `${how}: in memo mode the left pressed ${where} while the middle is held puts the chalk down`);
+}
+
+async function checkChords(tab, how) {
+  for (const [where, x] of CHORDS) {
+    await checkRightPressInDrag(tab, how, where, x);
+    await checkMiddleChords(tab, how, where, x);
+  }
 }
 
 async function checkFinger(tab, how) {
@@ -181,7 +222,7 @@ try {
   got = await deAt(tab, [550]);
   expect(near(got[0], RED), 'DE turns red when released');
 
-  await checkRightPressInDrag(tab, 'mouse');
+  await checkChords(tab, 'mouse');
   await checkDragOffTheBoard(tab, 'mouse');
   await checkFinger(tab, 'touch');
 
@@ -299,7 +340,7 @@ try {
   await old.drag([[300, 405], [300, 445], [300, 485]]);
   got = await deAt(old, [490, 410]);
   expect(near(got[0], RED) && near(got[1], GREEN), 'without Pointer Events: the mouse drags DE');
-  await checkRightPressInDrag(old, 'without Pointer Events');
+  await checkChords(old, 'without Pointer Events');
   await checkDragOffTheBoard(old, 'without Pointer Events');
   await checkFinger(old, 'without Pointer Events, touch');
   const oldProblems = await old.problems();
