@@ -47,16 +47,17 @@ bool HitsDE(const Figure& figure, float y)
 
 void GrabDE(Figure& figure, BoardState& state)
 {
-    figure.Line2(1).setBorderColor(forms::QBColor(kGrabbedColor));
+    ShowDEHeld(figure);
     state.dragging = 1;
 }
 
-bool DragDE(Figure& f, const BoardState& s, float y)
+bool DragDE(Figure& figure, const BoardState& state, float y) { return MoveDE(figure, state, y - state.lastY); }
+
+bool MoveDE(Figure& f, const BoardState& s, float dY)
 {
     forms::LineShape& de = f.Line2(1);
 
     // Single precision throughout, each product formed before its division.
-    const float dY = y - s.lastY;
     const float y1 = de.Y1() + dY;
     const float x1 = de.X1() + dY * (s.xA - s.xB) / (s.yA - s.yB);
     const float x2 = de.X2() + dY * (s.xA - s.xC) / (s.yA - s.yC);
@@ -93,8 +94,12 @@ void ReleaseDE(Figure& figure, BoardState& state)
 {
     if (state.dragging != 1)
         return;
-    figure.Line2(1).setBorderColor(forms::QBColor(kRestingColor));
+    ShowDEAtRest(figure);
     state.dragging = 0;
 }
+
+void ShowDEHeld(Figure& figure) { figure.Line2(1).setBorderColor(forms::QBColor(kGrabbedColor)); }
+
+void ShowDEAtRest(Figure& figure) { figure.Line2(1).setBorderColor(forms::QBColor(kRestingColor)); }
 
 } // namespace board

@@ -1,5 +1,6 @@
 // Dragging DE: the grab band, the twenty-step update, the press/move/release states.
 #include "SceneFixture.h"
+#include "forms/Keys.h"
 #include "forms/QBColor.h"
 #include "platform/qt/BoardView.h"
 #include "platform/qt/DesktopForm.h"
@@ -47,6 +48,14 @@ void verifyFollowsDE(const board::Figure& f)
     QCOMPARE(f.Line3(3).Y2(), float(double(y1) - 10));
     QCOMPARE(f.Label3(1).Top(), float(double(y1) - 15));
     QCOMPARE(f.Label3(2).Top(), float(double(y1) - 15));
+}
+
+// DE taken by the pointer from 410 to `y` and let go.
+void dragDETo(SceneFixture& b, float y)
+{
+    b.press(1, 300, 410);
+    b.move(300, y);
+    b.release(1, 300, y);
 }
 
 } // namespace
@@ -232,6 +241,137 @@ private slots:
         QCOMPARE(b.state().lastY, 410.f);
         b.move(0, 420);
         QCOMPARE(b.figure().Line2(1).Y1(), 420.f);
+    }
+
+    // Keys leave DE where a pointer whose moves travel as far leaves it, to
+    // the last bit. 405.1 uses the last bit of a float, so that a sum rounds
+    // once DE passes 512: a key step worked out from heights would show.
+    void keyStepsAreThePointersMoves_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QList<int>>("travel");
+        QTest::newRow("an arrow moves one pixel") << "Down Down Up Down" << QList<int>{1, 1, -1, 1};
+        QTest::newRow("a page key moves ten") << "PageDown PageDown PageUp" << QList<int>{10, 10, -10};
+        QTest::newRow("Shift with an arrow moves ten") << "Shift+Down Shift+Up Shift+Up" << QList<int>{10, -10, -10};
+        QTest::newRow("up past A, the letters change sides") << "PageUp*21 Up*3"
+                                                              << (QList<int>(21, -10) + QList<int>(3, -1));
+        QTest::newRow("a long walk, rounding past 512") << "Down*37 Shift+Down*9 PageUp*5 Up*8"
+                                     << (QList<int>(37, 1) + QList<int>(9, 10) + QList<int>(5, -10) + QList<int>(8, -1));
+    }
+    void keyStepsAreThePointersMoves()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QList<int>, travel);
+        SceneFixture byKeys, byPointer;
+        dragDETo(byKeys, 405.1f);
+        dragDETo(byPointer, 405.1f);
+        const board::BoardState before = byKeys.state();
+        byKeys.typeKeys(keys);
+        float y = 400;
+        byPointer.press(1, 300, y);
+        for (int dy : travel)
+            byPointer.move(300, y += float(dy));
+        byPointer.release(1, 300, y);
+        QVERIFY(sameFigure(byKeys.figure(), byPointer.figure()));
+        QVERIFY(sameState(byKeys.state(), before)); // not even dragging or the last position
+        QCOMPARE(byKeys.figure().Line2(1).BorderColor(), kRed);
+    }
+
+    void keyStepsStopAtTheBoardsEdges_data()
+    {
+        QTest::addColumn<float>("start");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<float>("end");
+        QTest::newRow("down to the last row") << 410.f << "PageDown*30 Down" << 640.f;
+        QTest::newRow("a step short of the last row stops on it") << 405.5f << "PageDown*24" << 640.f;
+        QTest::newRow("up to the first row") << 410.f << "PageUp*50 Up" << 0.f;
+        QTest::newRow("a step short of the first row stops on it") << 404.5f << "Shift+Up*41" << 0.f;
+        QTest::newRow("dragged below the board, down does nothing") << 700.f << "Down PageDown" << 700.f;
+        QTest::newRow("dragged below the board, up comes back") << 700.f << "Up Shift+Up" << 689.f;
+        QTest::newRow("dragged above the board, up does nothing") << -60.f << "Up PageUp" << -60.f;
+    }
+    void keyStepsStopAtTheBoardsEdges()
+    {
+        QFETCH(float, start);
+        QFETCH(QString, keys);
+        QFETCH(float, end);
+        SceneFixture b;
+        dragDETo(b, start);
+        b.typeKeys(keys);
+        QCOMPARE(b.figure().Line2(1).Y1(), end);
+        verifyFollowsDE(b.figure());
+    }
+
+    void keysThatMoveNothing_data()
+    {
+        QTest::addColumn<int>("situation");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("shift");
+        QTest::addColumn<bool>("taken");
+        enum { Plain, MemoMode, LeftHeld, MiddleHeld };
+        QTest::newRow("in memo mode") << int(MemoMode) << int(forms::vbKeyDown) << 0 << true;
+        QTest::newRow("a left button held off DE") << int(LeftHeld) << int(forms::vbKeyPageDown) << 0 << true;
+        QTest::newRow("the middle button held") << int(MiddleHeld) << int(forms::vbKeyUp) << 0 << true;
+        QTest::newRow("Ctrl with a page key, the browser's") << int(Plain) << int(forms::vbKeyPageDown)
+                                                              << int(forms::vbCtrlMask) << false;
+        QTest::newRow("Meta with an arrow") << int(Plain) << int(forms::vbKeyUp) << int(forms::kMetaMask) << false;
+        QTest::newRow("the left arrow") << int(Plain) << 37 << 0 << false;
+    }
+    void keysThatMoveNothing()
+    {
+        QFETCH(int, situation);
+        QFETCH(int, key);
+        QFETCH(int, shift);
+        QFETCH(bool, taken);
+        SceneFixture b, untouched;
+        for (SceneFixture* f : {&b, &untouched}) {
+            if (situation == 1)
+                f->handlers.Command3_Click();
+            if (situation == 2)
+                f->press(1, 300, 600);
+            if (situation == 3)
+                f->press(4, 300, 410);
+        }
+        QCOMPARE(b.keyDown(int16_t(key), int16_t(shift)), taken);
+        b.keyUp(int16_t(key));
+        QVERIFY(sameFigure(b.figure(), untouched.figure()));
+        QVERIFY(sameState(b.state(), untouched.state()));
+        // Once the button is let go, the keys move DE again.
+        b.release(situation == 3 ? 4 : 1, 300, 600);
+        if (situation >= 2) {
+            b.typeKeys("Down");
+            QCOMPARE(b.figure().Line2(1).Y1(), 411.f);
+        }
+    }
+
+    void deIsMagentaWhileAMoveKeyIsDown()
+    {
+        SceneFixture b;
+        const auto colour = [&b] { return b.figure().Line2(1).BorderColor(); };
+        b.keyDown(forms::vbKeyDown);
+        b.keyDown(forms::vbKeyDown); // the key's own repeat
+        QCOMPARE(colour(), kMagenta);
+        QCOMPARE(b.figure().Line2(1).Y1(), 412.f);
+        b.keyDown(forms::vbKeyPageUp);
+        b.keyUp(forms::vbKeyDown);
+        QCOMPARE(colour(), kMagenta); // one move key still down
+        b.keyUp(forms::vbKeyPageUp);
+        QCOMPARE(colour(), kRed);
+
+        b.keyDown(forms::vbKeyUp);
+        b.handlers.gamen_LostFocus(); // its release goes elsewhere
+        QCOMPARE(colour(), kRed);
+        b.keyUp(forms::vbKeyUp);
+        QCOMPARE(colour(), kRed);
+
+        // The pointer takes DE while a key is down: DE stays its until released.
+        b.keyDown(forms::vbKeyDown);
+        b.press(1, 300, 410);
+        b.keyUp(forms::vbKeyDown);
+        QCOMPARE(colour(), kMagenta);
+        QCOMPARE(b.state().dragging, 1.f);
+        b.release(1, 300, 410);
+        QCOMPARE(colour(), kRed);
     }
 
     // A move repaints what changed, not the whole board.

@@ -3,6 +3,7 @@
 #include "platform/qt/RadioPalette.h"
 #include "platform/qt/BoardView.h"
 #include "platform/qt/DesktopForm.h"
+#include "forms/QBColor.h"
 
 #include <QAccessible>
 #include <QRadioButton>
@@ -105,11 +106,49 @@ private slots:
         QCOMPARE(form.scene().state.memoMode, 0.f);
     }
 
+    void keysMoveDEOnceTheBoardHasTheFocus()
+    {
+        Form1 form;
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const auto& c = form.controls();
+        const auto& de = form.scene().figure.Line2(1);
+        const forms::Color magenta = forms::QBColor(13), red = forms::QBColor(12);
+        QTest::mouseClick(c.gamen, Qt::LeftButton, {}, QPoint(700, 100));
+        QVERIFY(c.gamen->hasFocus());
+        QTest::keyPress(c.gamen, Qt::Key_Down);
+        QCOMPARE(de.Y1(), 411.f);
+        QCOMPARE(de.BorderColor(), magenta);
+        QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(c.gamen, &repeated);
+        QCOMPARE(de.BorderColor(), magenta); // the key is still down, repeating
+        QTest::keyRelease(c.gamen, Qt::Key_Down);
+        QCOMPARE(de.BorderColor(), red);
+        QTest::keyClick(c.gamen, Qt::Key_PageDown);
+        QTest::keyClick(c.gamen, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(de.Y1(), 411.f);
+        // The board's keys stop at it; others go on to the window.
+        QKeyEvent pageUp(QEvent::KeyPress, Qt::Key_PageUp, Qt::NoModifier), left(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+        QApplication::sendEvent(c.gamen, &pageUp);
+        QApplication::sendEvent(c.gamen, &left);
+        QVERIFY(pageUp.isAccepted() && !left.isAccepted());
+        QCOMPARE(de.Y1(), 401.f);
+        QTest::keyRelease(c.gamen, Qt::Key_PageUp);
+        // Held while Tab moves the focus on: DE is let go.
+        QTest::keyPress(c.gamen, Qt::Key_Down);
+        QTest::keyClick(c.gamen, Qt::Key_Tab);
+        QVERIFY(c.Command1->hasFocus());
+        QCOMPARE(de.BorderColor(), red);
+    }
+
     void everyControlHasAnAccessibleName()
     {
         Form1 form;
         const auto& c = form.controls();
         QCOMPARE(accessibleName(c.gamen), QStringLiteral("図形ボード"));
+        const QString howToUse = QAccessible::queryAccessibleInterface(c.gamen)->text(QAccessible::Description);
+        QVERIFY2(howToUse.contains("矢印キー") && howToUse.contains("PageUp"), qPrintable(howToUse));
         QCOMPARE(accessibleName(c.Command1), QStringLiteral("初期画面"));
         QCOMPARE(accessibleName(c.Command2), QStringLiteral("終了"));
         QCOMPARE(accessibleName(c.Command3), QStringLiteral("メモ"));

@@ -1,5 +1,6 @@
 #include "window/FormHandlers.h"
 
+#include "board/KeySteps.h"
 #include "board/ParallelDrag.h"
 #include "board/ResetBoard.h"
 #include "board/Scene.h"
@@ -55,6 +56,7 @@ void FormHandlers::gamen_MouseDown(int16_t Button, int16_t, float X, float Y)
     }
     if (Button == forms::vbRightButton)
         ResetBoard();
+    buttonsHeld_ |= Button;
     s.lastX = X;
     s.lastY = Y;
 }
@@ -74,12 +76,52 @@ void FormHandlers::gamen_MouseMove(int16_t, int16_t, float X, float Y)
     s.lastY = Y;
 }
 
-void FormHandlers::gamen_MouseUp(int16_t, int16_t, float, float)
+void FormHandlers::gamen_MouseUp(int16_t Button, int16_t, float, float)
 {
+    buttonsHeld_ &= int16_t(~Button);
     if (scene_.state.memoMode == 1)
         memo::ChalkUp(scene_);
     else
         board::ReleaseDE(scene_.figure, scene_.state);
+}
+
+void FormHandlers::gamen_KeyDown(int16_t& KeyCode, int16_t Shift)
+{
+    const float step = board::KeyStep(KeyCode, Shift);
+    if (step == 0)
+        return;
+    const int key = board::MoveKeyBit(KeyCode);
+    KeyCode = 0;
+    if (scene_.state.memoMode != 0 || buttonsHeld_ != 0)
+        return;
+    moveKeysHeld_ |= key;
+    board::ShowDEHeld(scene_.figure);
+    board::StepDE(scene_.figure, scene_.state, step);
+}
+
+void FormHandlers::gamen_KeyUp(int16_t& KeyCode, int16_t)
+{
+    const int key = board::MoveKeyBit(KeyCode);
+    if (!(moveKeysHeld_ & key))
+        return;
+    KeyCode = 0;
+    moveKeysHeld_ &= ~key;
+    if (moveKeysHeld_ == 0)
+        moveKeysReleased();
+}
+
+void FormHandlers::gamen_LostFocus()
+{
+    if (moveKeysHeld_ == 0)
+        return;
+    moveKeysHeld_ = 0;
+    moveKeysReleased();
+}
+
+void FormHandlers::moveKeysReleased()
+{
+    if (scene_.state.dragging == 0)
+        board::ShowDEAtRest(scene_.figure);
 }
 
 } // namespace window

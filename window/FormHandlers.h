@@ -33,9 +33,24 @@ public:
     void gamen_MouseMove(int16_t Button, int16_t Shift, float X, float Y);
     void gamen_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
 
+    // Keys on the board while it has the focus: the arrow and page keys move
+    // DE (board::KeyStep), unless memo mode is on or a pointer button is held
+    // on the board; DE is magenta while a move key is down. A handler that
+    // takes a key sets KeyCode to 0, and the platform then does nothing more
+    // with it: no scrolling, no moving of the focus.
+    void gamen_KeyDown(int16_t& KeyCode, int16_t Shift);
+    void gamen_KeyUp(int16_t& KeyCode, int16_t Shift);
+    // The board lost the focus: the keys held on it no longer count.
+    void gamen_LostFocus();
+
 private:
+    // The last move key let go: DE red again, unless a pointer's drag holds it.
+    void moveKeysReleased();
+
     board::Scene& scene_;
     forms::OptionArray& palette_;
+    int16_t buttonsHeld_ = 0; // pressed on the board and not yet released
+    int moveKeysHeld_ = 0;    // board::MoveKeyBit of each move key down
 };
 
 } // namespace window

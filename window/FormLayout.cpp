@@ -14,7 +14,10 @@ constexpr forms::Color kTitleGreen{0, 255, 0};
 constexpr int kRegular = 400, kBold = 700;
 
 const char* const kBoardDescription =
-    "三角形ABCと、BCに平行な線分DE。DEの近くを左ボタンで押して上下に動かす。右ボタンで初めの図に戻る。";
+    "三角形ABCと、BCに平行な線分DE。DEの近くを左ボタンで押して上下に動かす。"
+    "キーボードでは上下の矢印キーで少しずつ、PageUp・PageDownキーかShiftキーと矢印キーで大きく動かす。"
+    "右ボタンで初めの図に戻る。";
+const char* const kBoardKeys = "ArrowUp ArrowDown PageUp PageDown";
 
 // A screen reader reads each button with its row, as the eye sees it: the
 // captions alone come twice.
@@ -43,7 +46,7 @@ FormDesign design()
         {ControlKind::Label, "Label1", -1, "相似と比", {16, 8, 125, 33}, kTitleGreen, kBoardGreen,
          forms::FontRequest{forms::kGothicFamily, 32, kBold}, 0, "", "", true}, // 24 pt
         {ControlKind::Board, "gamen", -1, "", {8, 48, 793, 641}, std::nullopt, kBoardGreen, std::nullopt, 1,
-         "図形ボード", kBoardDescription},
+         "図形ボード", kBoardDescription, false, kBoardKeys},
         command("Command1", "初期画面", {176, 8, 73, 33}, 2),
         command("Command2", "終了", {736, 8, 65, 33}, 3),
         command("Command3", "メモ", {304, 8, 73, 33}, 9, forms::FontRequest{forms::kGothicFamily, 16, kRegular}), // 12 pt

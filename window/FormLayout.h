@@ -28,6 +28,7 @@ struct ControlLayout {
     const char* accessibleName;  // what a screen reader calls it; empty: its caption
     const char* description;     // what a screen reader adds; may be empty
     bool heading = false;        // the window's title, for a page's outline
+    const char* keyShortcuts = ""; // the keys that act on it, by the Web's key names
 };
 
 struct FormDesign {

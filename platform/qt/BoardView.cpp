@@ -2,11 +2,13 @@
 
 #include "forms/BoardLabel.h"
 #include "forms/FigurePainter.h"
+#include "forms/Keys.h"
 #include "forms/PictureBox.h"
 #include "platform/qt/ImageSurface.h"
 #include "platform/qt/PainterCanvas.h"
 #include "platform/qt/QtTypes.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -26,8 +28,27 @@ int16_t buttonCode(Qt::MouseButtons buttons)
 
 int16_t shiftCode(Qt::KeyboardModifiers modifiers)
 {
-    return int16_t((modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-                   | (modifiers & Qt::AltModifier ? 4 : 0));
+    return int16_t((modifiers & Qt::ShiftModifier ? forms::vbShiftMask : 0)
+                   | (modifiers & Qt::ControlModifier ? forms::vbCtrlMask : 0)
+                   | (modifiers & Qt::AltModifier ? forms::vbAltMask : 0)
+                   | (modifiers & Qt::MetaModifier ? forms::kMetaMask : 0));
+}
+
+// The window system's code of the keys the board has a use for; 0 for the rest.
+int16_t keyCode(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+        return forms::vbKeyUp;
+    case Qt::Key_Down:
+        return forms::vbKeyDown;
+    case Qt::Key_PageUp:
+        return forms::vbKeyPageUp;
+    case Qt::Key_PageDown:
+        return forms::vbKeyPageDown;
+    default:
+        return 0;
+    }
 }
 
 // Qt's raster engine hands any fill of more than about 96 rows to its thread
@@ -105,6 +126,35 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
     emit MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    int16_t code = keyCode(event->key());
+    if (code != 0) {
+        emit KeyDown(code, shiftCode(event->modifiers()));
+        if (code == 0)
+            return; // the board took it
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void BoardView::keyReleaseEvent(QKeyEvent* event)
+{
+    // A held key repeats as presses; the releases between them are no let-go.
+    int16_t code = event->isAutoRepeat() ? int16_t(0) : keyCode(event->key());
+    if (code != 0) {
+        emit KeyUp(code, shiftCode(event->modifiers()));
+        if (code == 0)
+            return;
+    }
+    QWidget::keyReleaseEvent(event);
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event)
+{
+    emit LostFocus();
+    QWidget::focusOutEvent(event);
 }
 
 void BoardView::tabletEvent(QTabletEvent* event)

@@ -18,7 +18,7 @@ class ImageSurface;
 // The widget that shows a picture box: its chalk surface with the retained
 // line shapes on top and the labels above those, repainting only the
 // rectangles the box reports as changed. It reports the mouse, and a pen, in
-// the box's pixels.
+// the box's pixels, and the keys it has a use for.
 class BoardView : public QWidget, public forms::DirtySink {
     Q_OBJECT
 public:
@@ -29,16 +29,25 @@ public:
 
 signals:
     // Button: 1 left, 2 right, 4 middle (on a move, the buttons held, summed);
-    // Shift: 1 Shift, 2 Ctrl, 4 Alt, summed; X, Y in the box's pixels.
+    // Shift: 1 Shift, 2 Ctrl, 4 Alt, 8 Meta, summed; X, Y in the box's pixels.
     void MouseDown(int16_t Button, int16_t Shift, float X, float Y);
     void MouseMove(int16_t Button, int16_t Shift, float X, float Y);
     void MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    // The keys the board has a use for, while it has the focus: the arrow
+    // and page keys (forms/Keys.h); a receiver that takes the key sets
+    // KeyCode to 0, and it goes no further. Auto-repeat sends presses only.
+    void KeyDown(int16_t& KeyCode, int16_t Shift);
+    void KeyUp(int16_t& KeyCode, int16_t Shift);
+    void LostFocus();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     // A pen acts as the mouse, its tip as the left button. The events are
     // taken here, so the toolkit does not make a second, mouse copy of them.
     void tabletEvent(QTabletEvent* event) override;

@@ -136,6 +136,9 @@ void DesktopForm::connectEvents()
             [h](int16_t b, int16_t s, float x, float y) { h->gamen_MouseMove(b, s, x, y); });
     connect(controls_.gamen, &BoardView::MouseUp, this,
             [h](int16_t b, int16_t s, float x, float y) { h->gamen_MouseUp(b, s, x, y); });
+    connect(controls_.gamen, &BoardView::KeyDown, this, [h](int16_t& k, int16_t s) { h->gamen_KeyDown(k, s); });
+    connect(controls_.gamen, &BoardView::KeyUp, this, [h](int16_t& k, int16_t s) { h->gamen_KeyUp(k, s); });
+    connect(controls_.gamen, &BoardView::LostFocus, this, [h] { h->gamen_LostFocus(); });
 }
 
 } // namespace qtwin

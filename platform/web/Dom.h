@@ -11,10 +11,10 @@ void pbCreateForm(const char* designCaption, int width, int height, int back, co
 // One control of the layout; `control` is its row in the table and comes back
 // with its clicks. Kinds as window::ControlKind; the element's id is the
 // control's name, with "_index" for an element of a control array. A heading
-// label is the page's level-one heading.
+// label is the page's level-one heading; `keys` names the keys that act on it.
 void pbAddControl(int control, int kind, const char* name, int index, const char* caption, int left, int top, int width,
                   int height, int fore, int back, const char* fontFamily, int fontPixels, int fontWeight,
-                  const char* accessibleName, const char* description, int heading);
+                  const char* accessibleName, const char* description, int heading, const char* keys);
 void pbSetCaption(const char* caption);
 // Nothing answers any more; the tab closes where the browser lets it.
 void pbEnd();

@@ -28,7 +28,7 @@ void PageForm::buildControls()
         pbAddControl(int(row), int(c.kind), c.name, c.index, c.caption, c.place.x, c.place.y, c.place.width,
                      c.place.height, packed(c.fore), packed(c.back), font ? font->family.c_str() : nullptr,
                      font ? font->pixelSize : 0, font ? font->weight : 0, c.accessibleName, c.description,
-                     c.heading ? 1 : 0);
+                     c.heading ? 1 : 0, c.keyShortcuts);
         if (c.kind == window::ControlKind::OptionButton)
             palette_.add(c.index);
     }
@@ -50,6 +50,26 @@ void PageForm::mouseUp(int16_t button, int16_t shift, float x, float y)
 {
     if (!ended_)
         form1_.handlers().gamen_MouseUp(button, shift, x, y);
+}
+
+bool PageForm::keyDown(int16_t keyCode, int16_t shift)
+{
+    if (!ended_)
+        form1_.handlers().gamen_KeyDown(keyCode, shift);
+    return keyCode == 0;
+}
+
+bool PageForm::keyUp(int16_t keyCode, int16_t shift)
+{
+    if (!ended_)
+        form1_.handlers().gamen_KeyUp(keyCode, shift);
+    return keyCode == 0;
+}
+
+void PageForm::lostFocus()
+{
+    if (!ended_)
+        form1_.handlers().gamen_LostFocus();
 }
 
 void PageForm::click(int control)

@@ -21,6 +21,10 @@ public:
     void mouseDown(int16_t button, int16_t shift, float x, float y);
     void mouseMove(int16_t button, int16_t shift, float x, float y);
     void mouseUp(int16_t button, int16_t shift, float x, float y);
+    // Whether the board took the key, so that the page does nothing more with it.
+    bool keyDown(int16_t keyCode, int16_t shift);
+    bool keyUp(int16_t keyCode, int16_t shift);
+    void lostFocus();
     // A click on the control in row `control` of the layout table.
     void click(int control);
     void paintFrame();

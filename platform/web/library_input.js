@@ -1,4 +1,5 @@
-// Presses, moves and releases on the board, handed to the exported handlers
+// Presses, moves and releases on the board, and the keys it has a use for,
+// handed to the exported handlers
 // with the desktop's meaning: Pointer Events where the browser has them,
 // mouse and touch events where it does not. The pen tip and a finger are the
 // left button.
@@ -25,6 +26,7 @@ mergeInto(LibraryManager.library, {
         Input.listenToMouse(board);
         Input.listenToTouches(board);
       }
+      Input.listenToKeys(board);
       // The menu and the middle button's autoscroll stay off the board, and
       // off the page while the board holds the pointer, where its presses count.
       document.addEventListener('contextmenu', function(e) {
@@ -120,6 +122,23 @@ mergeInto(LibraryManager.library, {
       Input.elsewhere('pointermove', moved);
       Input.elsewhere('pointerup', release);
       Input.elsewhere('pointercancel', release);
+    },
+
+    // The keys the board has a use for, by the codes of the window system
+    // (older Edge names the arrows 'Up' and 'Down'). A key the board takes is
+    // cancelled, so that the page does not scroll under it; every other key,
+    // Tab and the browser's shortcuts among them, goes on as usual.
+    keyCodes: {ArrowUp: 38, ArrowDown: 40, PageUp: 33, PageDown: 34, Up: 38, Down: 40},
+
+    listenToKeys: function(board) {
+      function handOver(handler, e) {
+        var code = Input.keyCodes[e.key];
+        var shift = (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0) | (e.metaKey ? 8 : 0);
+        if (code && !Page.ended && handler(code, shift)) e.preventDefault();
+      }
+      board.addEventListener('keydown', function(e) { handOver(_pb_key_down, e); });
+      board.addEventListener('keyup', function(e) { handOver(_pb_key_up, e); });
+      board.addEventListener('blur', function() { if (!Page.ended) _pb_lost_focus(); });
     },
 
     // Without pointer capture, a press is followed over the whole document

@@ -116,7 +116,7 @@ mergeInto(LibraryManager.library, {
 
   pbAddControl__deps: ['$Page', '$Input'],
   pbAddControl: function(control, kind, idPtr, index, captionPtr, left, top, width, height, fore, back,
-                         familyPtr, pixels, weight, namePtr, descriptionPtr, heading) {
+                         familyPtr, pixels, weight, namePtr, descriptionPtr, heading, keysPtr) {
     var caption = UTF8ToString(captionPtr), element, focus;
     if (kind == 1) {
       element = focus = Page.makeBoard(width, height);
@@ -155,6 +155,7 @@ mergeInto(LibraryManager.library, {
     var name = UTF8ToString(namePtr), description = UTF8ToString(descriptionPtr);
     if (focus && name) focus.setAttribute('aria-label', name);
     if (focus && description) focus.setAttribute('aria-description', description);
+    if (focus && UTF8ToString(keysPtr)) focus.setAttribute('aria-keyshortcuts', UTF8ToString(keysPtr));
     Page.form.appendChild(element);
   },
 

@@ -39,6 +39,23 @@ EMSCRIPTEN_KEEPALIVE void pb_mouse_up(int button, int shift, float x, float y)
         page->mouseUp(int16_t(button), int16_t(shift), x, y);
 }
 
+// Returns 1 when the board took the key, which the page then cancels.
+EMSCRIPTEN_KEEPALIVE int pb_key_down(int key, int shift)
+{
+    return page && page->keyDown(int16_t(key), int16_t(shift)) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int pb_key_up(int key, int shift)
+{
+    return page && page->keyUp(int16_t(key), int16_t(shift)) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void pb_lost_focus()
+{
+    if (page)
+        page->lostFocus();
+}
+
 EMSCRIPTEN_KEEPALIVE void pb_click(int control)
 {
     if (page)

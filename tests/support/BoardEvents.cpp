@@ -8,7 +8,8 @@
 
 std::string describe(const BoardEvent& e)
 {
-    static const char* names[] = {"press", "move", "release", "memo", "palette", "reset"};
+    static const char* names[] = {"press", "move", "release", "memo", "palette", "reset", "key down", "key up",
+                                  "focus lost"};
     std::ostringstream out;
     out.precision(9);
     out << names[e.kind];
@@ -16,6 +17,8 @@ std::string describe(const BoardEvent& e)
         out << " button " << e.button << " at (" << e.x << ", " << e.y << ")";
     if (e.kind == BoardEvent::Palette)
         out << " " << e.index;
+    if (e.kind == BoardEvent::KeyDown || e.kind == BoardEvent::KeyUp)
+        out << " " << e.index << " shift " << e.button;
     return out.str();
 }
 
@@ -45,6 +48,19 @@ void deliver(const BoardEvent& e, window::FormHandlers& handlers, forms::OptionA
     case BoardEvent::Reset:
         handlers.Command1_Click();
         break;
+    case BoardEvent::KeyDown: {
+        int16_t code = e.index;
+        handlers.gamen_KeyDown(code, e.button);
+        break;
+    }
+    case BoardEvent::KeyUp: {
+        int16_t code = e.index;
+        handlers.gamen_KeyUp(code, e.button);
+        break;
+    }
+    case BoardEvent::LostFocus:
+        handlers.gamen_LostFocus();
+        break;
     }
 }
 
@@ -71,22 +87,29 @@ bool decodeEvent(const uint8_t*& data, std::size_t& size, BoardEvent& e)
 {
     if (size < 6)
         return false;
-    const uint8_t kind = data[0] % 16;
+    const uint8_t kind = data[0] % 32;
     static const int16_t buttons[] = {1, 2, 4, 1, 1, 0, 3, 5};
     // Moves and presses come most often, as they do at a real board.
-    static const BoardEvent::Kind kinds[16] = {
-        BoardEvent::Move,    BoardEvent::Move,    BoardEvent::Move,    BoardEvent::Move,
-        BoardEvent::Move,    BoardEvent::Move,    BoardEvent::Press,   BoardEvent::Press,
-        BoardEvent::Press,   BoardEvent::Release, BoardEvent::Release, BoardEvent::Release,
-        BoardEvent::Memo,    BoardEvent::Memo,    BoardEvent::Palette, BoardEvent::Reset,
+    using K = BoardEvent;
+    static const BoardEvent::Kind kinds[32] = {
+        K::Move,    K::Move,    K::Move,    K::Move,      K::Move,    K::Move,    K::Move,    K::Move,
+        K::Move,    K::Press,   K::Press,   K::Press,     K::Press,   K::Press,   K::Press,   K::Release,
+        K::Release, K::Release, K::Release, K::Release,   K::Release, K::Memo,    K::Memo,    K::Memo,
+        K::Memo,    K::Palette, K::Palette, K::Reset,     K::Reset,   K::KeyDown, K::KeyUp,   K::LostFocus,
     };
     e.kind = kinds[kind];
     e.button = buttons[data[1] % 8];
     if (e.kind == BoardEvent::Press || e.kind == BoardEvent::Release)
         e.button = buttons[data[1] % 3];
+
     e.x = coordinate(data[2], data[3]);
     e.y = coordinate(data[4], data[5]);
     e.index = int16_t(int(data[1] % 10) - 1); // -1 .. 8: the eight buttons and two that do not exist
+    if (e.kind == BoardEvent::KeyDown || e.kind == BoardEvent::KeyUp) {
+        static const int16_t keys[] = {38, 40, 33, 34, 37}; // the four move keys and one other
+        e.index = keys[data[1] % 5];
+        e.button = int16_t(data[1] / 5 % 4); // none, Shift, Ctrl, or both
+    }
     data += 6;
     size -= 6;
     return true;

@@ -13,13 +13,14 @@ class FormHandlers;
 }
 
 // One thing that can happen to the window: a board mouse event, a click on
-// "メモ", on a palette button, or on "初期画面".
+// "メモ", on a palette button, or on "初期画面", a key on the board or the
+// board losing the focus.
 struct BoardEvent {
-    enum Kind : uint8_t { Press, Move, Release, Memo, Palette, Reset };
+    enum Kind : uint8_t { Press, Move, Release, Memo, Palette, Reset, KeyDown, KeyUp, LostFocus };
     Kind kind = Move;
-    int16_t button = 0; // pressed or released button; on a move, the buttons held
+    int16_t button = 0; // pressed or released button; on a move, the buttons held; for a key, Shift
     float x = 0, y = 0;
-    int16_t index = 0; // palette button
+    int16_t index = 0; // palette button; for a key, its code
 };
 
 std::string describe(const BoardEvent& event);

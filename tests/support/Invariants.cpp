@@ -1,6 +1,7 @@
 #include "Invariants.h"
 
 #include "forms/OptionArray.h"
+#include "forms/QBColor.h"
 
 #include <cmath>
 #include <sstream>
@@ -127,6 +128,8 @@ std::string InvariantChecker::checkFigure(const board::Figure& f)
     const double y = de.Y1();
     if (de.Y2() != de.Y1())
         return say("DE is not horizontal: ", de.Y1(), " and ", de.Y2());
+    if (de.BorderColor() != forms::QBColor(12) && de.BorderColor() != forms::QBColor(13))
+        return "DE is neither red nor magenta";
     // The exact lines AB and AC, evaluated in double precision.
     const double slack = 1e-12 * (1 + std::abs(y));
     const double offD = std::abs(de.X1() - (400 + (y - 200) * kSlopeD));

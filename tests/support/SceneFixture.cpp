@@ -1,5 +1,10 @@
 #include "SceneFixture.h"
 
+#include "forms/Keys.h"
+
+#include <QHash>
+#include <QStringList>
+
 SceneFixture::SceneFixture() { handlers.StartUp(); }
 
 void SceneFixture::stroke(std::initializer_list<QPointF> points)
@@ -9,6 +14,22 @@ void SceneFixture::stroke(std::initializer_list<QPointF> points)
     for (++it; it != points.end(); ++it)
         move(float(it->x()), float(it->y()));
     release(1, float(points.end()[-1].x()), float(points.end()[-1].y()));
+}
+
+void SceneFixture::typeKeys(const QString& keys)
+{
+    static const QHash<QString, int16_t> codes = {{"Up", forms::vbKeyUp}, {"Down", forms::vbKeyDown},
+                                                   {"PageUp", forms::vbKeyPageUp}, {"PageDown", forms::vbKeyPageDown}};
+    for (const QString& word : keys.split(' ', Qt::SkipEmptyParts)) {
+        const QStringList times = word.split('*');
+        QString name = times[0];
+        const int16_t shift = name.startsWith("Shift+") ? forms::vbShiftMask : 0;
+        name.remove("Shift+");
+        for (int i = 0; i < (times.size() > 1 ? times[1].toInt() : 1); ++i) {
+            keyDown(codes.value(name), shift);
+            keyUp(codes.value(name));
+        }
+    }
 }
 
 int SceneFixture::pixelsOfColor(QRgb color) const

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QRgb>
+#include <QString>
 #include <initializer_list>
 
 // A started board without widgets: the chalk in an image, the scene, a fake
@@ -26,6 +27,15 @@ struct SceneFixture {
     void press(int16_t button, float x, float y) { handlers.gamen_MouseDown(button, 0, x, y); }
     void move(float x, float y, int16_t buttons = 1) { handlers.gamen_MouseMove(buttons, 0, x, y); }
     void release(int16_t button, float x, float y) { handlers.gamen_MouseUp(button, 0, x, y); }
+    // Whether the board took the key.
+    bool keyDown(int16_t code, int16_t shift = 0)
+    {
+        handlers.gamen_KeyDown(code, shift);
+        return code == 0;
+    }
+    void keyUp(int16_t code) { handlers.gamen_KeyUp(code, 0); }
+    // Keys pressed and let go in turn, named as "Down PageUp*3 Shift+Up".
+    void typeKeys(const QString& keys);
     // A left-button stroke through the given points, pressed at the first.
     void stroke(std::initializer_list<QPointF> points);
     QRgb surfacePixel(int x, int y) const { return surface.image().pixel(x, y); }

@@ -129,6 +129,9 @@ async function puppeteerTab(launched, engine, url, prelude) {
   };
 }
 
+// Key names as X knows them.
+const X_KEYS = {ArrowUp: 'Up', ArrowDown: 'Down', PageUp: 'Page_Up', PageDown: 'Page_Down', Shift: 'shift'};
+
 // The one window of the MiniBrowser. Scripts cannot be put before the page's
 // own through WebDriver, so the page is opened as a copy with them at its top.
 async function webkitTab(webkit, url, prelude, scratch) {
@@ -173,8 +176,8 @@ async function webkitTab(webkit, url, prelude, scratch) {
       up: (button = 'left') => send('mouseup', webkit.X_BUTTON[button]),
     },
     viewport: (width, height) => webkit.viewport(width, height),
-    async key(name) {
-      webkit.xdotool('key', name);
+    async key(chord) {
+      webkit.xdotool('key', chord.split('+').map(k => X_KEYS[k] || k).join('+'));
       await new Promise(r => setTimeout(r, 150));
     },
     touch: 'WebKitGTK under Xvfb has no touch device: its touch actions arrive as mouse',

@@ -49,6 +49,11 @@ async function open(prelude) {
     });
   };
   await locate();
+  const resize = tab.viewport;
+  tab.viewport = async (width, height) => {
+    await resize(width, height);
+    await locate();
+  };
   tab.at = (x, y) => [board[0] + x, board[1] + y];
   // The colours at board points, from a screenshot of what the page shows.
   tab.colours = async (points, name) => {
@@ -381,6 +386,21 @@ try {
   expect(byKey && byClick === 'gamen' && !ringAfterClick,
          `the board shows a focus ring when reached with the keyboard, not when clicked (${byKey}, ${byClick}, ${ringAfterClick})`);
   await a11y.close();
+
+  // DE from the keyboard, in a window short enough for the page to scroll:
+  // the board's keys move DE and scroll nothing; Tab still leaves the board.
+  const keys = await open();
+  await keys.viewport(840, 600);
+  await keys.drag([[700, 100], [700, 100]]); // a click gives the board the focus
+  for (const key of ['ArrowDown', 'ArrowDown', 'PageDown', 'Shift+ArrowDown', 'ArrowUp']) await keys.key(key);
+  got = await deAt(keys, [431, 410], 'keys');
+  const keyPage = await keys.evaluate(() => [scrollY, document.getElementById('gamen').getAttribute('aria-keyshortcuts')]);
+  await keys.key('Tab');
+  const afterTab = await keys.evaluate(() => document.activeElement.id);
+  expect(near(got[0], RED) && near(got[1], GREEN) && keyPage[0] === 0 &&
+         keyPage[1] === 'ArrowUp ArrowDown PageUp PageDown' && afterTab === 'Command1',
+         `the arrow and page keys move DE, scroll nothing, and Tab moves on (${JSON.stringify([got, keyPage, afterTab])})`);
+  await keys.close();
 
   // Without WebAssembly, or when the module fails to start: one clear line.
   for (const [why, prelude, notice] of [
