@@ -12,6 +12,12 @@ export PB_WEB=ON
 echo "== the browser driver for the page's test (puppeteer-core, as the lockfile pins it) =="
 PUPPETEER_SKIP_DOWNLOAD=1 npm ci --prefix "$root/tests/web" --no-audit --no-fund --loglevel=error
 
+echo "== a second build has nothing to do =="
+again=$(cmake --build "$root/build")
+if [ "$again" != "ninja: no work to do." ]; then
+    echo "FAIL: a build right after a full build still ran:"; echo "$again"; exit 1
+fi
+
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$root/build" --output-on-failure
 

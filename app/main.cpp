@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     }
     std::unique_ptr<QApplication> app;
     {
-        qtwin::StartupGuard guard("parallel-board");
+        qtwin::StartupGuard guard("parallel-board", qtwin::windowTarget(argc, argv));
         app = std::make_unique<QApplication>(argc, argv);
     }
     QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));

@@ -196,14 +196,32 @@ private slots:
         QVERIFY(outcome.stderrLines[0].contains(QStringLiteral("no display")));
     }
 
-    void unreachableDisplayGivesOneClearLine()
+    // One line of the program's own, naming what it could not open, and none
+    // of the toolkit's advice about its plugins.
+    void windowThatCannotOpenGivesOneClearLine_data()
     {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("an unreachable X display") << "DISPLAY" << ":4321"
+                                                  << "parallel-board: cannot open the display :4321";
+        QTest::newRow("an unreachable Wayland display") << "WAYLAND_DISPLAY" << "wayland-4321"
+                                                        << "parallel-board: cannot open the display wayland-4321";
+        QTest::newRow("a platform that does not exist") << "QT_QPA_PLATFORM" << "nowhere"
+                                                        << "parallel-board: cannot open a window on the platform \"nowhere\"";
+    }
+    void windowThatCannotOpenGivesOneClearLine()
+    {
+        QFETCH(QString, variable);
+        QFETCH(QString, value);
+        QFETCH(QString, line);
         QProcessEnvironment env = withoutDisplay();
-        env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":4321"));
+        env.insert(variable, value);
+        if (variable == QStringLiteral("WAYLAND_DISPLAY"))
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
         const Outcome outcome = runProgram(env);
         QCOMPARE(outcome.exitCode, 1);
-        QCOMPARE(outcome.stderrLines.size(), 1);
-        QVERIFY(outcome.stderrLines[0].startsWith(QStringLiteral("parallel-board: cannot open a window")));
+        QCOMPARE(outcome.stderrLines, QStringList{line});
     }
 
     // Projected at twice the size, the figure is drawn at the screen's own

@@ -22,9 +22,30 @@ bool displayNamed(int argc, char** argv)
     return false;
 }
 
+std::string windowTarget(int argc, char** argv)
+{
+    std::string platform = std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "";
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            platform = argv[i + 1];
+    const std::string kind = platform.substr(0, platform.find(':'));
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if (kind.empty() || kind == "xcb") {
+        if (x11 && *x11)
+            return std::string("the display ") + x11;
+        if (kind.empty() && wayland && *wayland)
+            return std::string("the display ") + wayland;
+    }
+    if (kind.rfind("wayland", 0) == 0)
+        return std::string("the display ") + (wayland && *wayland ? wayland : "wayland-0");
+    return "a window on the platform \"" + platform + "\"";
+}
+
 namespace {
 
 const char* guardedProgram = nullptr;
+std::string guardedTarget;
 QString heldBack;
 
 void startupMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -33,19 +54,17 @@ void startupMessage(QtMsgType type, const QMessageLogContext&, const QString& me
         heldBack += message.simplified() + QStringLiteral("; ");
         return;
     }
-    // The toolkit's own warnings name the cause; its fatal line adds only advice
-    // that does not apply here, so it is shown only when nothing came before it.
-    const QString cause = heldBack.isEmpty() ? message.simplified() : heldBack.chopped(2);
-    std::fprintf(stderr, "%s: cannot open a window: %s\n", guardedProgram, qPrintable(cause));
+    std::fprintf(stderr, "%s: cannot open %s\n", guardedProgram, guardedTarget.c_str());
     std::fflush(stderr);
     _exit(1);
 }
 
 } // namespace
 
-StartupGuard::StartupGuard(const char* program)
+StartupGuard::StartupGuard(const char* program, std::string target)
 {
     guardedProgram = program;
+    guardedTarget = std::move(target);
     heldBack.clear();
     qInstallMessageHandler(startupMessage);
 }
