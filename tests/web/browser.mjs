@@ -56,7 +56,7 @@ export function frames(page) {
 // Runs in the page before its own scripts: what went wrong inside it, and a
 // count of the pointer events it was sent (for input that arrives from
 // outside the browser).
-const WATCHER = `(function () {
+export const WATCHER = `(function () {
   var problems = window.__problems = [];
   addEventListener('error', function (e) { problems.push('uncaught: ' + e.message); });
   addEventListener('unhandledrejection', function (e) { problems.push('unhandled rejection: ' + e.reason); });
@@ -122,6 +122,8 @@ async function puppeteerTab(launched, engine, url, prelude) {
                                      deviceScaleFactor: ratio, hasTouch: true}),
     accessibility: cdp ? () => page.accessibility.snapshot({interestingOnly: false})
                        : "puppeteer-core reads the accessibility tree through CDP only, which firefox does not offer",
+    installability: cdp ? async () => (await cdp.send('Page.getInstallabilityErrors')).installabilityErrors
+                        : 'only the DevTools protocol of chromium tells what keeps a site from being installed',
     requests: () => requests,
     problems: async () => problems.concat(await page.evaluate(() => window.__problems || [])),
     closed: () => page.isClosed(),
@@ -133,12 +135,16 @@ async function puppeteerTab(launched, engine, url, prelude) {
 const X_KEYS = {ArrowUp: 'Up', ArrowDown: 'Down', PageUp: 'Page_Up', PageDown: 'Page_Down', Shift: 'shift'};
 
 // The one window of the MiniBrowser. Scripts cannot be put before the page's
-// own through WebDriver, so the page is opened as a copy with them at its top.
+// own through WebDriver, so a file is opened as a copy with them at its top;
+// a page from a server must come with WATCHER at its top already.
 async function webkitTab(webkit, url, prelude, scratch) {
-  const copy = join(scratch, `page-${Date.now()}.html`);
-  const html = readFileSync(new URL(url), 'utf8');
-  writeFileSync(copy, html.replace('<head>', `<head>\n<script>${WATCHER}${prelude || ''}</script>`));
-  await webkit.goto('file://' + copy);
+  if (url.startsWith('file:')) {
+    const copy = join(scratch, `page-${Date.now()}.html`);
+    const html = readFileSync(new URL(url), 'utf8');
+    writeFileSync(copy, html.replace('<head>', `<head>\n<script>${WATCHER}${prelude || ''}</script>`));
+    url = 'file://' + copy;
+  }
+  await webkit.goto(url);
   const inputs = () => webkit.evaluate(() => window.__inputs);
   // Real input arrives in its own time: each step waits until the page has seen it.
   async function send(...args) {
@@ -184,11 +190,12 @@ async function webkitTab(webkit, url, prelude, scratch) {
     pen: points => webkit.pen(points),
     zoom: "WebKitGTK's zoom keeps devicePixelRatio at 1; another ratio exists only from launch (GDK_SCALE)",
     accessibility: 'WebDriver reads no accessibility tree',
+    installability: 'only the DevTools protocol of chromium tells what keeps a site from being installed',
     requests: async () => webkit.evaluate(() => performance.getEntriesByType('resource').map(e => e.name)
                                                   .filter(name => !name.startsWith('data:'))),
     problems: () => webkit.evaluate(() => window.__problems || []),
     closed: () => false,
-    close: async () => {},
+    close: () => webkit.goto('about:blank'), // the page goes, as with a tab closed
   };
 }
 

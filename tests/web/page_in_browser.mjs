@@ -1,15 +1,17 @@
 // The built page in one browser engine, driven with real input and judged by
 // screenshots:
-//   node page_in_browser.mjs chromium|firefox|webkit PAGE.html [SHOT_DIR]
+//   node page_in_browser.mjs chromium|firefox|webkit PAGE.html [SHOT_DIR [SITE_DIR]]
 // One body of checks for every engine; what an engine's automation cannot
 // drive is printed as skipped, with the reason.
-import {openEngine} from './browser.mjs';
+import {WATCHER, openEngine} from './browser.mjs';
 import {decodePng} from './png.mjs';
-import {readFileSync, writeFileSync} from 'node:fs';
+import {cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {createServer} from 'node:http';
 import {createRequire} from 'node:module';
+import {tmpdir} from 'node:os';
 import {join, resolve} from 'node:path';
 
-const [engineName, pageArg, shotDir = '.'] = process.argv.slice(2);
+const [engineName, pageArg, shotDir = '.', siteDir] = process.argv.slice(2);
 const url = 'file://' + resolve(pageArg);
 let failures = 0, passes = 0, skips = 0;
 
@@ -35,8 +37,8 @@ async function waitFor(tab, test, arg) {
 }
 
 // A tab with the page started; `prelude` runs before the page's own scripts.
-async function open(prelude) {
-  const tab = await engine.open(url, prelude);
+async function open(prelude, address = url) {
+  const tab = await engine.open(address, prelude);
   const started = await waitFor(tab, () => document.title === '平行線ボード (by n.Tavio)' ||
                                            [].some.call(document.querySelectorAll('.notice'), p => !p.hidden));
   if (!started) throw new Error('the page neither started nor said why');
@@ -193,6 +195,106 @@ async function checkFinger(tab, how) {
   const got = await deAt(tab, [480, 410]);
   expect(near(got[0], RED) && near(got[1], GREEN) && (await tab.evaluate(() => scrollY === 0)),
          `${how}: a finger drags DE, and the page does not scroll`);
+}
+
+// A folder served from 127.0.0.1 under a sub-path, as a static host serves
+// it (each file may be kept ten minutes); it can be stopped and started again
+// on its port, with another folder. `inject` goes at the top of index.html.
+function folderServer(prefix, inject) {
+  const types = {html: 'text/html; charset=utf-8', js: 'text/javascript', webmanifest: 'application/manifest+json',
+                 png: 'image/png'};
+  let root = null, server = null, port = 0;
+  const sockets = new Set();
+  function answer(request, response) {
+    const path = new URL(request.url, 'http://127.0.0.1').pathname;
+    const name = path === prefix ? 'index.html' : path.startsWith(prefix) ? path.slice(prefix.length) : '';
+    let body = null;
+    try { if (/^[\w.-]+$/.test(name)) body = readFileSync(join(root, name)); } catch { /* not there */ }
+    if (!body) return response.writeHead(404).end();
+    if (name === 'index.html' && inject) body = String(body).replace('<head>', `<head>\n<script>${inject}</script>`);
+    response.writeHead(200, {'Content-Type': types[name.split('.').pop()], 'Cache-Control': 'max-age=600'}).end(body);
+  }
+  let visits = 0;
+  return {
+    // Each visit by an address not asked for before, which neither the HTTP
+    // cache nor an engine's memory of pages can answer: only the service worker
+    // (which leaves out the query) or the server.
+    url: () => `http://127.0.0.1:${port}${prefix}?visit=${++visits}`,
+    async start(folder) {
+      root = folder;
+      server = createServer(answer).on('connection', socket => {
+        sockets.add(socket);
+        socket.on('close', () => sockets.delete(socket));
+      });
+      await new Promise((done, failed) => server.listen(port, '127.0.0.1', done).on('error', failed));
+      port = server.address().port;
+    },
+    async stop() {
+      for (const socket of sockets) socket.destroy();
+      await new Promise(done => server.close(done));
+    },
+  };
+}
+
+// Whether the site's service worker is active and keeps the five files of one release.
+const KEPT = () => navigator.serviceWorker.ready.then(async registration => {
+  const names = await caches.keys();
+  return registration.active.state === 'activated' && names.length === 1 &&
+         (await (await caches.open(names[0])).keys()).length === 5;
+});
+
+// The site from a web server: kept by its service worker on the first visit,
+// it opens with no network and DE can be dragged there; a new release on the
+// server is shown at a later visit, and the old one's cache goes.
+async function checkSite() {
+  const site = folderServer('/parallel-board/', engineName === 'webkit' ? WATCHER : null);
+  await site.start(siteDir);
+  const online = await open('', site.url());
+  const kept = await waitFor(online, KEPT);
+  if (typeof online.installability === 'string') {
+    skip('the site can be installed', online.installability);
+  } else {
+    const errors = await online.installability();
+    expect(errors.length === 0, 'the site can be installed: ' + JSON.stringify(errors));
+  }
+  const onlineProblems = await online.problems();
+  await online.close();
+  await site.stop();
+
+  const offline = await open('', site.url()).catch(e => ({failed: e}));
+  if (offline.failed) {
+    expect(false, `the site, kept on its first visit, opens with no network (${offline.failed.message})`);
+    return;
+  }
+  await offline.drag([[300, 405], [300, 445], [300, 485]]);
+  const got = await deAt(offline, [490, 410], 'site-offline');
+  const problems = onlineProblems.concat(await offline.problems());
+  expect(kept && near(got[0], RED) && near(got[1], GREEN) && problems.length === 0,
+         `the site, kept on its first visit, opens with no network and DE moves (${kept}, ${JSON.stringify(problems)})`);
+  await offline.close();
+
+  const next = mkdtempSync(join(tmpdir(), 'board-site-'));
+  cpSync(siteDir, next, {recursive: true});
+  const edit = (name, from, to) => writeFileSync(join(next, name), String(readFileSync(join(next, name))).replace(from, to));
+  edit('index.html', '<head>', '<head>\n<meta name="release" content="next">');
+  edit('service-worker.js', /parallel-board-\w+/, 'parallel-board-next');
+  await site.start(next);
+  let shownAt = 0, cachesThen = null;
+  for (let visit = 1; visit <= 4 && !shownAt; ++visit) {
+    const tab = await open('', site.url());
+    const isNext = () => !!document.querySelector('meta[name="release"]');
+    if (await tab.evaluate(isNext)) {
+      shownAt = visit;
+      cachesThen = await tab.evaluate(() => caches.keys());
+    } else { // the new release installs beside the old one while this page is open
+      await waitFor(tab, () => navigator.serviceWorker.getRegistration().then(r => !!(r && r.waiting)));
+    }
+    await tab.close();
+  }
+  await site.stop();
+  rmSync(next, {recursive: true, force: true});
+  expect(shownAt > 1 && JSON.stringify(cachesThen) === '["parallel-board-next"]',
+         `a new release is shown at a later visit (visit ${shownAt}), and only its cache is kept (${JSON.stringify(cachesThen)})`);
 }
 
 const engine = await openEngine(engineName);
@@ -401,6 +503,8 @@ try {
          keyPage[1] === 'ArrowUp ArrowDown PageUp PageDown' && afterTab === 'Command1',
          `the arrow and page keys move DE, scroll nothing, and Tab moves on (${JSON.stringify([got, keyPage, afterTab])})`);
   await keys.close();
+
+  if (siteDir) await checkSite();
 
   // Without WebAssembly, or when the module fails to start: one clear line.
   for (const [why, prelude, notice] of [
