@@ -136,9 +136,16 @@ mergeInto(LibraryManager.library, {
         var shift = (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0) | (e.metaKey ? 8 : 0);
         if (code && !Page.ended && handler(code, shift)) e.preventDefault();
       }
+      // Whether the pointer gave the board its focus: then it shows no ring.
+      ['pointerdown', 'mousedown', 'touchstart'].forEach(function(type) {
+        board.addEventListener(type, function() { board.classList.add('pointer-focus'); }, {passive: true});
+      });
       board.addEventListener('keydown', function(e) { handOver(_pb_key_down, e); });
       board.addEventListener('keyup', function(e) { handOver(_pb_key_up, e); });
-      board.addEventListener('blur', function() { if (!Page.ended) _pb_lost_focus(); });
+      board.addEventListener('blur', function() {
+        board.classList.remove('pointer-focus');
+        if (!Page.ended) _pb_lost_focus();
+      });
     },
 
     // Without pointer capture, a press is followed over the whole document

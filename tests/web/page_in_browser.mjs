@@ -110,6 +110,10 @@ function treeNodes(node, found = []) {
   return found;
 }
 
+// The focus ring: a column of pixels just left of the board.
+const ringColumn = Array.from({length: 6}, (_, i) => [-6 + i, 300]);
+const blue = colours => colours.some(c => near(c, [0, 0, 255], 60));
+
 // DE on the board: the colour at (300, y) for each y asked.
 async function deAt(tab, ys, name) {
   return tab.colours(ys.map(y => [300, y]), name);
@@ -475,8 +479,6 @@ try {
            JSON.stringify(radios));
   }
   // A ring around the board when the keyboard brings it the focus, none when a click does.
-  const ringColumn = Array.from({length: 6}, (_, i) => [-6 + i, 300]);
-  const blue = colours => colours.some(c => near(c, [0, 0, 255], 60));
   await a11y.evaluate(() => document.getElementById('Command1').focus());
   await a11y.key('Shift+Tab');
   const byKey = (await a11y.evaluate(() => document.activeElement.id)) === 'gamen' &&
@@ -496,12 +498,14 @@ try {
   await keys.drag([[700, 100], [700, 100]]); // a click gives the board the focus
   for (const key of ['ArrowDown', 'ArrowDown', 'PageDown', 'Shift+ArrowDown', 'ArrowUp']) await keys.key(key);
   got = await deAt(keys, [431, 410], 'keys');
+  const ringAfterKeys = blue(await keys.colours(ringColumn));
   const keyPage = await keys.evaluate(() => [scrollY, document.getElementById('gamen').getAttribute('aria-keyshortcuts')]);
   await keys.key('Tab');
   const afterTab = await keys.evaluate(() => document.activeElement.id);
-  expect(near(got[0], RED) && near(got[1], GREEN) && keyPage[0] === 0 &&
+  expect(near(got[0], RED) && near(got[1], GREEN) && keyPage[0] === 0 && !ringAfterKeys &&
          keyPage[1] === 'ArrowUp ArrowDown PageUp PageDown' && afterTab === 'Command1',
-         `the arrow and page keys move DE, scroll nothing, and Tab moves on (${JSON.stringify([got, keyPage, afterTab])})`);
+         'the arrow and page keys move DE, scroll nothing and bring no ring to a clicked board, and Tab moves on ' +
+         JSON.stringify([got, keyPage, ringAfterKeys, afterTab]));
   await keys.close();
 
   if (siteDir) await checkSite();
