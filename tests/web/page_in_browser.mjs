@@ -240,6 +240,10 @@ function folderServer(prefix, inject) {
   };
 }
 
+// What the page keeps beside a cache: cookies, web storage, databases.
+const STORED = async () => document.cookie.length + localStorage.length + sessionStorage.length +
+                           (indexedDB.databases ? (await indexedDB.databases()).length : 0);
+
 // Whether the site's service worker is active and keeps the five files of one release.
 const KEPT = () => navigator.serviceWorker.ready.then(async registration => {
   const names = await caches.keys();
@@ -261,6 +265,11 @@ async function checkSite() {
     const errors = await online.installability();
     expect(errors.length === 0, 'the site can be installed: ' + JSON.stringify(errors));
   }
+  const origin = new URL(site.url()).origin;
+  const foreign = (await online.requests()).filter(r => !r.startsWith(origin + '/'));
+  const stored = await online.evaluate(STORED);
+  expect(foreign.length === 0 && stored === 0,
+         `the site asks nothing of any other server and stores nothing but its cache (${JSON.stringify(foreign)}, ${stored})`);
   const onlineProblems = await online.problems();
   await online.close();
   await site.stop();
@@ -402,9 +411,7 @@ try {
     await tab.zoom(1);
   }
 
-  const stored = await tab.evaluate(async () =>
-    document.cookie.length + localStorage.length + sessionStorage.length +
-    (indexedDB.databases ? (await indexedDB.databases()).length : 0));
+  const stored = await tab.evaluate(STORED);
   const requests = (await tab.requests()).filter(r => r !== url);
   expect(requests.length === 0 && stored === 0, `no network request and nothing stored (${JSON.stringify(requests)}, ${stored})`);
   const problems = await tab.problems();
