@@ -11,6 +11,27 @@ namespace {
 constexpr float kSmallStep = 1, kLargeStep = 10;
 constexpr float kFirstRow = 0, kLastRow = kBoardHeight - 1;
 
+// The keys that move DE: an arrow a small step, a page key a large one.
+struct MoveKey {
+    int16_t code;
+    float down; // 1 down the board, -1 up
+    bool page;
+};
+constexpr MoveKey kMoveKeys[] = {
+    {forms::vbKeyUp, -1, false},
+    {forms::vbKeyDown, 1, false},
+    {forms::vbKeyPageUp, -1, true},
+    {forms::vbKeyPageDown, 1, true},
+};
+
+const MoveKey* moveKey(int16_t code)
+{
+    for (const MoveKey& key : kMoveKeys)
+        if (key.code == code)
+            return &key;
+    return nullptr;
+}
+
 // How far DE may go by `step` from height y: the step itself where it stays
 // on the board, exactly as far as the edge where it would pass it, nothing
 // where it would leave the board further.
@@ -30,37 +51,16 @@ float allowedTravel(float y, float step)
 
 float KeyStep(int16_t keyCode, int16_t shift)
 {
-    if (shift & ~forms::vbShiftMask)
+    const MoveKey* key = moveKey(keyCode);
+    if (!key || (shift & ~forms::vbShiftMask))
         return 0;
-    const float arrow = shift & forms::vbShiftMask ? kLargeStep : kSmallStep;
-    switch (keyCode) {
-    case forms::vbKeyUp:
-        return -arrow;
-    case forms::vbKeyDown:
-        return arrow;
-    case forms::vbKeyPageUp:
-        return -kLargeStep;
-    case forms::vbKeyPageDown:
-        return kLargeStep;
-    default:
-        return 0;
-    }
+    return key->down * (key->page || (shift & forms::vbShiftMask) ? kLargeStep : kSmallStep);
 }
 
 int MoveKeyBit(int16_t keyCode)
 {
-    switch (keyCode) {
-    case forms::vbKeyUp:
-        return 1;
-    case forms::vbKeyDown:
-        return 2;
-    case forms::vbKeyPageUp:
-        return 4;
-    case forms::vbKeyPageDown:
-        return 8;
-    default:
-        return 0;
-    }
+    const MoveKey* key = moveKey(keyCode);
+    return key ? 1 << (key - kMoveKeys) : 0;
 }
 
 void StepDE(Figure& figure, const BoardState& state, float step)

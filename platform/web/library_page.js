@@ -152,10 +152,10 @@ mergeInto(LibraryManager.library, {
     if (back >= 0) element.style.background = Page.rgb(back);
     if (familyPtr) element.style.font = Page.font(familyPtr, pixels, weight);
     if (kind == 0) element.style.lineHeight = height + 'px'; // one line, centred as a label's is
-    var name = UTF8ToString(namePtr), description = UTF8ToString(descriptionPtr);
+    var name = UTF8ToString(namePtr), description = UTF8ToString(descriptionPtr), keys = UTF8ToString(keysPtr);
     if (focus && name) focus.setAttribute('aria-label', name);
     if (focus && description) focus.setAttribute('aria-description', description);
-    if (focus && UTF8ToString(keysPtr)) focus.setAttribute('aria-keyshortcuts', UTF8ToString(keysPtr));
+    if (focus && keys) focus.setAttribute('aria-keyshortcuts', keys);
     Page.form.appendChild(element);
   },
 
