@@ -20,5 +20,9 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(APP_ID));
     qtwin::DesktopForm form;
     form.show();
+    // The keyboard from the first key, for a presenter's remote: a window
+    // manager may weigh this request; with none (a kiosk session) nothing
+    // else would give the window the keys.
+    form.activateWindow();
     return app->exec();
 }

@@ -4,6 +4,7 @@
 #include "platform/qt/BoardView.h"
 #include "platform/qt/DesktopForm.h"
 #include "forms/QBColor.h"
+#include "window/FormLayout.h"
 
 #include <QAccessible>
 #include <QRadioButton>
@@ -24,6 +25,13 @@ void sendPen(QWidget* board, QEvent::Type type, QPointF at, Qt::MouseButton butt
     QTabletEvent event(type, &pen, at, board->mapToGlobal(at), 0.5, 0, 0, 0, 0, 0, {}, button, held);
     QApplication::sendEvent(board, &event);
     QVERIFY(event.isAccepted());
+}
+
+// The middle of a control, in the window.
+QPoint middleOf(const char* name, int16_t index = -1)
+{
+    const forms::Rect& r = window::layoutOf(name, index).place;
+    return {r.x + r.width / 2, r.y + r.height / 2};
 }
 
 QString accessibleName(QWidget* widget)
@@ -142,6 +150,61 @@ private slots:
         QCOMPARE(de.BorderColor(), red);
     }
 
+    // A presenter's remote sends Page Down: it moves DE from the start, and
+    // after clicks anywhere but on the board, which leave the focus where it was.
+    void theRemoteMovesDEWhateverWasClicked_data()
+    {
+        QTest::addColumn<QPolygon>("clicks"); // in the window
+        QTest::addColumn<bool>("chordOffTheBoard");
+        QTest::newRow("right after start") << QPolygon() << false;
+        QTest::newRow("初期画面") << QPolygon({middleOf("Command1")}) << false;
+        QTest::newRow("a palette radio, memo mode on and off")
+            << QPolygon({middleOf("Command3"), middleOf("Option1", 5), middleOf("Command3")}) << false;
+        QTest::newRow("the margin beside the board") << QPolygon({QPoint(4, 300)}) << false;
+        QTest::newRow("the strip's background") << QPolygon({QPoint(700, 24)}) << false;
+        QTest::newRow("a right press off the board during a drag") << QPolygon() << true;
+    }
+
+    void theRemoteMovesDEWhateverWasClicked()
+    {
+        QFETCH(QPolygon, clicks);
+        QFETCH(bool, chordOffTheBoard);
+        Form1 form;
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QWindow* window = form.windowHandle();
+        for (const QPoint& at : clicks)
+            QTest::mouseClick(window, Qt::LeftButton, {}, at);
+        if (chordOffTheBoard) {
+            QTest::mousePress(window, Qt::LeftButton, {}, QPoint(8 + 300, 48 + 405));
+            QTest::mouseMove(window, QPoint(4, 48 + 440));
+            QTest::mousePress(window, Qt::RightButton, {}, QPoint(4, 48 + 440));
+            QTest::mouseRelease(window, Qt::RightButton, {}, QPoint(4, 48 + 440));
+            QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(4, 48 + 440));
+        }
+        QVERIFY(form.controls().gamen->hasFocus());
+        QTest::keyClick(window, Qt::Key_PageDown);
+        QCOMPARE(form.scene().figure.Line2(1).Y1(), 420.f);
+    }
+
+    void aControlReachedByTabKeepsTheFocus()
+    {
+        Form1 form;
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const auto& c = form.controls();
+        QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
+        QVERIFY(c.Command1->hasFocus());
+        QTest::keyClick(form.windowHandle(), Qt::Key_PageDown);
+        QVERIFY(c.Command1->hasFocus());
+        QCOMPARE(form.scene().figure.Line2(1).Y1(), 410.f);
+        QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, middleOf("Command3")); // memo on
+        QVERIFY(c.Command1->hasFocus());
+        QCOMPARE(form.scene().state.memoMode, 1.f);
+    }
+
     void everyControlHasAnAccessibleName()
     {
         Form1 form;
@@ -170,6 +233,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&form));
         const auto& c = form.controls();
         const auto ringShown = [&form] { return form.grab().toImage().pixelColor(5, 300) == QColor(0, 0, 255); };
+        QVERIFY(c.gamen->hasFocus()); // from the start, and without a ring
+        QVERIFY(!ringShown());
         c.Command1->setFocus();
         QTest::keyClick(c.Command1, Qt::Key_Backtab);
         QVERIFY(c.gamen->hasFocus());

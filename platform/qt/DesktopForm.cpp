@@ -95,6 +95,9 @@ void DesktopForm::buildControls()
     controls_.Label4[0] = findChild<QLabel*>(QStringLiteral("Label4_0"));
     controls_.Label4[1] = findChild<QLabel*>(QStringLiteral("Label4_1"));
     new FocusRing(*controls_.gamen); // made last, so that it stays out of the focus chain's order
+    // The board holds the keyboard from the start, so that a presenter's remote
+    // moves DE without a first click; the window gives it the focus when it opens.
+    controls_.gamen->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* DesktopForm::makeControl(const window::ControlLayout& control)
@@ -111,6 +114,7 @@ QWidget* DesktopForm::makeControl(const window::ControlLayout& control)
     case window::ControlKind::CommandButton: {
         auto* button = new QPushButton(caption, this);
         button->setAutoDefault(true); // Enter presses the focused button, as Space does
+        button->setFocusPolicy(Qt::TabFocus); // a click leaves the keyboard focus where it was
         return button;
     }
     case window::ControlKind::OptionButton:

@@ -11,6 +11,7 @@ QRadioButton* RadioPalette::add(QWidget& parent, int16_t index, const QString& c
 {
     auto* radio = new QRadioButton(caption, &parent);
     radio->setGeometry(geometry);
+    radio->setFocusPolicy(Qt::TabFocus); // chosen with the mouse, it leaves the focus where it was
     radio->installEventFilter(this);
     connect(radio, &QRadioButton::clicked, this, [this, index] { emit Click(index); });
     buttons_[index] = radio;

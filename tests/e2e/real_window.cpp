@@ -120,6 +120,16 @@ int main(int argc, char** argv)
     QImage shot = board("start");
     expect(at(shot, 300, 410) == red && at(shot, 300, 550) == white, "the first picture shows DE red and BC white");
 
+    // A presenter's remote, from its first key and after a click on 初期画面,
+    // with the pointer away from the window.
+    const auto remoteMovesDE = [&](const char* name, const QString& what) {
+        xdotool({"mousemove", QString::number(wx + 831), QString::number(wy + 722), "key", "Page_Down"});
+        const QImage moved = board(name);
+        expect(at(moved, 300, 420) == red && at(moved, 300, 410) == green, what);
+        xdotool({"key", "Page_Up"});
+    };
+    remoteMovesDE("first-key", "Page Down moves DE from the first key, with no click");
+
     // Grab DE 5 pixels above it and pull it down onto BC.
     move(300, 405);
     xdotool({"mousedown", "1"});
@@ -147,6 +157,9 @@ int main(int argc, char** argv)
     shot = board("reset");
     expect(at(shot, 200, 100) == green && at(shot, 300, 410) == red && at(shot, 300, 550) == white,
            "a right press wipes the chalk and restores the figure");
+
+    xdotool({"mousemove", QString::number(wx + 212), QString::number(wy + 24), "click", "1"});
+    remoteMovesDE("after-reset-button", "Page Down moves DE after a click on 初期画面");
 
     // "終了"
     xdotool({"mousemove", QString::number(wx + 768), QString::number(wy + 24), "click", "1"});
