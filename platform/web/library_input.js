@@ -27,14 +27,26 @@ mergeInto(LibraryManager.library, {
         Input.listenToTouches(board);
       }
       Input.listenToKeys(board);
-      // The menu and the middle button's autoscroll stay off the board, and
-      // off the page while the board holds the pointer, where its presses count.
+      // The menu stays off the board, and off the page while the board holds
+      // the pointer, where its presses count.
       document.addEventListener('contextmenu', function(e) {
         if (e.target === board || Input.holding()) e.preventDefault();
       }, true);
+      // A press anywhere but on the board leaves the keyboard focus where it
+      // was (buttons and radios still answer the click), so that a presenter's
+      // remote still reaches the board; so does a chord that Firefox sends to
+      // the element under the pointer. The middle button's autoscroll stays
+      // off the board as well.
       document.addEventListener('mousedown', function(e) {
-        if (e.button == 1 && (e.target === board || Input.holding())) e.preventDefault();
+        if (e.target !== board || e.button == 1) e.preventDefault();
       }, true);
+    },
+
+    // The board holds the keyboard from the start, so that a remote moves DE
+    // from its first key; with no ring, as the keyboard did not bring it there.
+    focusBoard: function() {
+      Input.board.classList.add('quiet');
+      Input.board.focus({preventScroll: true});
     },
 
     holding: function() { return Input.pointerId !== null || Input.held != 0; },
@@ -138,12 +150,12 @@ mergeInto(LibraryManager.library, {
       }
       // Whether the pointer gave the board its focus: then it shows no ring.
       ['pointerdown', 'mousedown', 'touchstart'].forEach(function(type) {
-        board.addEventListener(type, function() { board.classList.add('pointer-focus'); }, {passive: true});
+        board.addEventListener(type, function() { board.classList.add('quiet'); }, {passive: true});
       });
       board.addEventListener('keydown', function(e) { handOver(_pb_key_down, e); });
       board.addEventListener('keyup', function(e) { handOver(_pb_key_up, e); });
       board.addEventListener('blur', function() {
-        board.classList.remove('pointer-focus');
+        board.classList.remove('quiet');
         if (!Page.ended) _pb_lost_focus();
       });
     },

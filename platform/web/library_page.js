@@ -135,6 +135,13 @@ mergeInto(LibraryManager.library, {
       focus.addEventListener('keydown', function(e) {
         if (e.key == 'Enter') { e.preventDefault(); focus.click(); } // as Space does
       });
+      // The caption chooses its button as a click on the circle does, without
+      // the focus that every engine hands a label's control.
+      element.addEventListener('click', function(e) {
+        if (e.target === focus) return;
+        e.preventDefault();
+        focus.click();
+      });
       element.appendChild(focus);
       element.appendChild(document.createTextNode(caption));
       Page.options[index] = focus;
@@ -157,6 +164,7 @@ mergeInto(LibraryManager.library, {
     if (focus && description) focus.setAttribute('aria-description', description);
     if (focus && keys) focus.setAttribute('aria-keyshortcuts', keys);
     Page.form.appendChild(element);
+    if (kind == 1) Input.focusBoard();
   },
 
   pbSetCaption: function(captionPtr) {

@@ -67,11 +67,15 @@ async function open(prelude, address = url) {
     const image = decodePng(png);
     return points.map(([x, y]) => image.rgb(Math.round((board[0] + x) * ratio), Math.round((board[1] + y) * ratio)));
   };
-  tab.clickControl = async id => {
-    const [x, y] = await tab.evaluate(id => {
-      const b = document.getElementById(id).getBoundingClientRect();
+  // A click in the middle of a control, or of a part of it ('input': a radio's circle).
+  tab.clickControl = async (id, part = '') => {
+    const [x, y] = await tab.evaluate(selector => {
+      const b = document.querySelector(selector).getBoundingClientRect();
       return [b.left + b.width / 2, b.top + b.height / 2];
-    }, id);
+    }, `#${id} ${part}`);
+    await tab.clickAt(x, y);
+  };
+  tab.clickAt = async (x, y) => {
     await tab.mouse.move(x, y);
     await tab.mouse.down();
     await tab.mouse.up();
@@ -109,6 +113,27 @@ function treeNodes(node, found = []) {
   for (const child of node.children || []) treeNodes(child, found);
   return found;
 }
+
+// Where a press may come before the remote's Page Down, none of them on the board.
+const REMOTE = [
+  ['right after start', async () => {}],
+  ['after a click on 初期画面', tab => tab.clickControl('Command1')],
+  ["after clicks on a palette radio's circle and on another's caption, memo mode on and off", async tab => {
+    await tab.clickControl('Command3');
+    await tab.clickControl('Option1_5', 'input');
+    await tab.clickControl('Option1_6');
+    await tab.clickControl('Command3');
+  }],
+  ['after a click on the margin beside the board', tab => tab.clickAt(...tab.at(-4, 300))],
+  ['after a click on the page outside the window', tab => tab.clickAt(40, 300)],
+  ['after a right press off the board during a drag', async tab => {
+    await tab.press('left', 300, 405);
+    await tab.mouse.move(...tab.at(-14, 500));
+    await tab.mouse.down('right');
+    await tab.mouse.up('right');
+    await tab.mouse.up();
+  }],
+];
 
 // The focus ring: a column of pixels just left of the board.
 const ringColumn = Array.from({length: 6}, (_, i) => [-6 + i, 300]);
@@ -422,7 +447,8 @@ try {
   await tab.clickControl('Command2');
   await sleep(200);
   const ended = (await tab.closed()) ? 'closed' :
-    await tab.evaluate(() => !document.getElementById('Form1') && !document.getElementById('ended').hidden);
+    await tab.evaluate(() => !document.getElementById('Form1') && !document.getElementById('ended').hidden &&
+                             document.activeElement === document.body);
   expect(ended, `終了 ends the program and says so${ended === 'closed' ? ' (the tab closed itself)' : ''}`);
   await tab.close();
 
@@ -508,12 +534,29 @@ try {
   const ringAfterKeys = blue(await keys.colours(ringColumn));
   const keyPage = await keys.evaluate(() => [scrollY, document.getElementById('gamen').getAttribute('aria-keyshortcuts')]);
   await keys.key('Tab');
+  await keys.key('PageDown');
   const afterTab = await keys.evaluate(() => document.activeElement.id);
+  const stayed = await deAt(keys, [431]);
   expect(near(got[0], RED) && near(got[1], GREEN) && keyPage[0] === 0 && !ringAfterKeys &&
-         keyPage[1] === 'ArrowUp ArrowDown PageUp PageDown' && afterTab === 'Command1',
+         keyPage[1] === 'ArrowUp ArrowDown PageUp PageDown' && afterTab === 'Command1' && near(stayed[0], RED),
          'the arrow and page keys move DE, scroll nothing and bring no ring to a clicked board, and Tab moves on ' +
-         JSON.stringify([got, keyPage, ringAfterKeys, afterTab]));
+         'to a button that keeps the focus under Page Down ' + JSON.stringify([got, keyPage, ringAfterKeys, afterTab]));
   await keys.close();
+
+  // A presenter's remote: Page Down moves DE from the start, and after presses
+  // anywhere but on the board, which leave the keyboard focus where it was.
+  for (const [after, act] of REMOTE) {
+    const remote = await open();
+    await remote.viewport(1000, 720);
+    await act(remote);
+    await remote.key('PageDown');
+    got = await deAt(remote, [420, 410], 'remote');
+    const focused = await remote.evaluate(() => document.activeElement.id);
+    const ring = blue(await remote.colours(ringColumn));
+    expect(near(got[0], RED) && near(got[1], GREEN) && focused === 'gamen' && !ring,
+           `the remote's Page Down moves DE ${after}, with no focus ring (${JSON.stringify([got, focused, ring])})`);
+    await remote.close();
+  }
 
   if (siteDir) await checkSite();
 
