@@ -68,4 +68,14 @@ Box strokeBounds(PointF p1, PointF p2, double width)
     return Box{std::min(p1.x, p2.x), std::min(p1.y, p2.y), std::max(p1.x, p2.x), std::max(p1.y, p2.y)}.grown(pad);
 }
 
+Rect devicePixels(const Rect& area, DeviceScale scale)
+{
+    return pixelBounds({area.x * scale.x, area.y * scale.y, area.right() * scale.x, area.bottom() * scale.y});
+}
+
+Box boardBox(const Rect& device, DeviceScale scale)
+{
+    return {device.x / scale.x, device.y / scale.y, device.right() / scale.x, device.bottom() / scale.y};
+}
+
 } // namespace forms

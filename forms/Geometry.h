@@ -82,4 +82,17 @@ Rect pixelBounds(const Box& area);
 // round or square ends, including the anti-aliased fringe.
 Box strokeBounds(PointF p1, PointF p2, double width);
 
+// How a board is shown on a screen: device pixels per board pixel, across and
+// down (the page's scale times the device pixel ratio, say).
+struct DeviceScale {
+    double x = 1, y = 1;
+};
+
+// The device pixels that show any part of `area`. A repaint of them covers
+// every device pixel that a drawing inside `area` can have touched.
+Rect devicePixels(const Rect& area, DeviceScale scale);
+
+// Where device pixels lie on the board, in board pixels.
+Box boardBox(const Rect& device, DeviceScale scale);
+
 } // namespace forms

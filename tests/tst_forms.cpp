@@ -49,11 +49,22 @@ QRegion changedPixels(const QImage& before, const QImage& after)
     return changed;
 }
 
-QImage render(const forms::LineShape& line, QSize size)
+// The device pixels that show the rectangles of `region` at `scale`.
+QRegion devicePixels(const QRegion& region, double scale)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QRegion device;
+    for (const QRect& r : region)
+        device += qtwin::toQRect(forms::devicePixels({r.x(), r.y(), r.width(), r.height()}, {scale, scale}));
+    return device;
+}
+
+// A line drawn on a screen of `scale` device pixels per board pixel.
+QImage render(const forms::LineShape& line, QSize size, double scale)
+{
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
+    painter.scale(scale, scale); // not the image's ratio, which Qt does not take below 1
     painter.setRenderHint(QPainter::Antialiasing);
     qtwin::LetterTexts noLetters;
     qtwin::PainterCanvas canvas(painter, noLetters);
@@ -116,14 +127,31 @@ private slots:
         QVERIFY(forms::pixelBounds({-1e30, -1e30, 1e30, 1e30}).contains({0, 0, 800, 700}));
         QVERIFY(forms::pixelBounds({0, 0, qInf(), 1}).isEmpty());
         QCOMPARE(qtwin::toQRect(forms::pixelBounds({1.5, 2.5, 2.5, 3.5})), QRect(1, 2, 2, 2));
+        // Every device pixel that shows part of a board pixel, and at 1 just those.
+        QCOMPARE(qtwin::toQRect(forms::devicePixels({10, 20, 5, 5}, {1, 1})), QRect(10, 20, 5, 5));
+        QCOMPARE(qtwin::toQRect(forms::devicePixels({10, 20, 5, 5}, {1.5, 1.25})), QRect(15, 25, 8, 7));
+        QCOMPARE(qtwin::toQRect(forms::devicePixels({1, 1, 1, 1}, {0.57, 0.57})), QRect(0, 0, 2, 2));
+    }
+
+    // Screens of that many device pixels per board pixel.
+    void atScales_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("board pixels") << 1.0;
+        QTest::newRow("a tablet") << 1.4713;
+        QTest::newRow("a projector at 1.5") << 2.3077;
     }
 
     // Whatever direction and width, a chalk segment reports every pixel it
-    // changed; strokes running up or left are where a careless rectangle loses one.
+    // changed; strokes running up or left are where a careless rectangle
+    // loses one. At any scale its device pixels cover every one it changed.
+    void surfaceReportsEveryChangedPixel_data() { atScales_data(); }
     void surfaceReportsEveryChangedPixel()
     {
+        QFETCH(double, scale);
         QRandomGenerator rng(20261208);
         ImageBox board(QSize(120, 90), QColor(0, 128, 0));
+        board.surface.setDevicePixelRatio(scale);
         for (int i = 0; i < 300; ++i) {
             const int16_t width = std::array<int16_t, 5>{1, 3, 6, 10, 20}[rng.bounded(5)];
             board.box.setDrawWidth(width);
@@ -136,7 +164,7 @@ private slots:
             board.sink.region = QRegion();
             const QRect returned = qtwin::toQRect(board.box.Line(x1, y1, x2, y2, toColor(rng.generate())));
             const QRegion changed = changedPixels(before, board.surface.image());
-            QVERIFY2(changed.subtracted(returned).isEmpty(),
+            QVERIFY2(changed.subtracted(devicePixels(returned, scale)).isEmpty(),
                      qPrintable(QStringLiteral("segment %1: (%2,%3)-(%4,%5) width %6")
                                     .arg(i).arg(x1).arg(y1).arg(x2).arg(y2).arg(width)));
             QCOMPARE(board.sink.region, QRegion(returned));
@@ -191,9 +219,16 @@ private slots:
         QCOMPARE(board.box.DrawWidth(), int16_t(1));
     }
 
-    // Moving a retained line marks both where it was and where it goes.
+    // Moving a retained line marks both where it was and where it goes, to
+    // the last device pixel at any scale.
+    void movedLineReportsOldAndNewPixels_data()
+    {
+        atScales_data();
+        QTest::newRow("a small window") << 0.57;
+    }
     void movedLineReportsOldAndNewPixels()
     {
+        QFETCH(double, scale);
         QRandomGenerator rng(7);
         forms::LineShape line;
         line.setBorderWidth(4);
@@ -201,11 +236,12 @@ private slots:
         RegionSink sink;
         line.attach(&sink);
         for (int i = 0; i < 100; ++i) {
-            const QImage before = render(line, QSize(100, 100));
+            const QImage before = render(line, QSize(100, 100), scale);
             sink.region = QRegion();
             line.setX1(float(rng.bounded(100.0)));
             line.setY2(float(rng.bounded(100.0)));
-            QVERIFY(changedPixels(before, render(line, QSize(100, 100))).subtracted(sink.region).isEmpty());
+            const QRegion changed = changedPixels(before, render(line, QSize(100, 100), scale));
+            QVERIFY(changed.subtracted(devicePixels(sink.region, scale)).isEmpty());
         }
         sink.region = QRegion();
         line.setX1(line.X1()); // an unchanged value repaints nothing

@@ -20,9 +20,13 @@ void pbSetCaption(const char* caption);
 void pbEnd();
 
 // The board: one animation frame is asked for, and in it the dirty rectangle is
-// shown from the chalk canvas and the figure drawn over it.
+// shown from the chalk canvas and the figure drawn over it. The board's canvas
+// and the chalk's have a device pixel for each one the board covers on the
+// screen; drawing is in board pixels, the painted rectangle in device pixels.
+int pbBoardDeviceWidth();
+int pbBoardDeviceHeight();
 void pbRequestFrame();
-void pbBeginPaint(int left, int top, int width, int height);
+void pbBeginPaint(int deviceLeft, int deviceTop, int deviceWidth, int deviceHeight);
 void pbEndPaint();
 void pbLine(double x1, double y1, double x2, double y2, int width, int color);
 void pbAddLetter(int letter, const char* caption, const char* fontFamily, int fontPixels, int fontWeight);

@@ -85,10 +85,10 @@ void PageForm::paintFrame()
         view_->paintFrame();
 }
 
-void PageForm::repaintAll()
+void PageForm::resized()
 {
     if (!ended_)
-        view_->markDirty(form1_.gamen().area());
+        view_->resized();
 }
 
 void PageForm::setCaption(const std::string& caption) { pbSetCaption(caption.c_str()); }

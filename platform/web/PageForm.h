@@ -28,8 +28,9 @@ public:
     // A click on the control in row `control` of the layout table.
     void click(int control);
     void paintFrame();
-    // The canvas lost its pixels (a change of device pixels): show it all again.
-    void repaintAll();
+    // The board's canvas has a new size in device pixels (the page was fitted
+    // to another viewport, or the device pixel ratio changed): show it all again.
+    void resized();
 
     void setCaption(const std::string& caption) override;
     void End() override;

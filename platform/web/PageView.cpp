@@ -17,7 +17,7 @@ PageView::PageView(forms::PictureBox& box)
         pbAddLetter(letter, label->Caption().c_str(), font.family.c_str(), font.pixelSize, font.weight);
     }
     box_.setView(this);
-    markDirty(box_.area()); // a new canvas shows nothing yet
+    resized(); // a new canvas shows nothing yet
 }
 
 PageView::~PageView() { box_.setView(nullptr); }
@@ -31,15 +31,26 @@ void PageView::markDirty(const forms::Rect& area)
     pbRequestFrame();
 }
 
+void PageView::resized()
+{
+    const forms::Rect board = box_.area();
+    deviceArea_ = {0, 0, pbBoardDeviceWidth(), pbBoardDeviceHeight()};
+    scale_ = {double(deviceArea_.width) / board.width, double(deviceArea_.height) / board.height};
+    markDirty(board);
+}
+
 void PageView::paintFrame()
 {
     frameAsked_ = false;
     const forms::Rect area = pending_;
     pending_ = {};
-    if (area.isEmpty())
+    // Whole device pixels, so that the edge of a repaint at a fractional scale
+    // leaves no half-covered pixel of the old drawing behind.
+    const forms::Rect device = forms::devicePixels(area, scale_).intersected(deviceArea_);
+    if (device.isEmpty())
         return;
-    pbBeginPaint(area.x, area.y, area.width, area.height);
-    forms::paintFigure(box_, area.box(), *this);
+    pbBeginPaint(device.x, device.y, device.width, device.height);
+    forms::paintFigure(box_, forms::boardBox(device, scale_), *this);
     pbEndPaint();
 }
 

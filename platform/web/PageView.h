@@ -22,6 +22,8 @@ public:
     PageView& operator=(const PageView&) = delete;
 
     void markDirty(const forms::Rect& area) override;
+    // The canvas has a new size in device pixels: everything is shown again.
+    void resized();
     // The animation frame: paints what gathered since the last one.
     void paintFrame();
 
@@ -30,6 +32,8 @@ private:
     void drawLabel(const forms::BoardLabel& label, const forms::Rect& box) override;
 
     forms::PictureBox& box_;
+    forms::DeviceScale scale_;
+    forms::Rect deviceArea_; // the whole canvas
     std::map<const forms::BoardLabel*, int> letters_; // as the page's script numbers them
     forms::Rect pending_;
     bool frameAsked_ = false;

@@ -68,10 +68,11 @@ mergeInto(LibraryManager.library, {
     // The `buttons` bit of a DOM `button` number.
     bitOf: function(button) { return [1, 4, 2, 8, 16, 32][button] || 0; },
 
+    // Positions in board pixels, through the scale the window is shown at.
     deliver: function(handler, button, point, e) {
       var r = Input.board.getBoundingClientRect();
       var shift = (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
-      handler(button, shift, point.clientX - r.left, point.clientY - r.top);
+      handler(button, shift, (point.clientX - r.left) / Page.scale, (point.clientY - r.top) / Page.scale);
     },
 
     // Tells the handlers of every button that went up and then every one that

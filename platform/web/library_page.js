@@ -4,11 +4,18 @@
 mergeInto(LibraryManager.library, {
   $Page: {
     form: null,
-    board: null, ctx: null, width: 0, height: 0,
+    formWidth: 0, formHeight: 0, // the window as designed
+    formLeft: 0, formTop: 0,     // where it stands in the viewport, in CSS pixels
+    // CSS pixels per window pixel: the whole window as large as the viewport
+    // allows, as a browser's zoom would show it. The layout itself never changes.
+    scale: 1,
+    ratio: 1, // device pixels per CSS pixel
+    controls: [], // every control but the board: {element, left, top} as designed
+    board: null, boardLeft: 0, boardTop: 0, ctx: null, width: 0, height: 0,
     // The chalk's canvas exists only while something is written on it: a
-    // blank board costs neither its memory nor the time to fill it.
-    chalk: null, chalkCtx: null, chalkBack: '#000',
-    ratio: 1,
+    // blank board costs neither its memory nor the time to fill it. After a
+    // resize it is a copy of `chalkSource`, the canvas last written on.
+    chalk: null, chalkCtx: null, chalkSource: null, chalkBack: '#000',
     letters: [],
     options: [],
     frame: 0,
@@ -27,34 +34,93 @@ mergeInto(LibraryManager.library, {
       return weight + ' ' + pixels + 'px ' + (family ? '"' + family + '", ' : '') + stack;
     },
 
-    // A canvas whose backing store has device pixels, drawn on in board pixels.
-    sizeCanvas: function(canvas) {
-      canvas.width = Math.round(Page.width * Page.ratio);
-      canvas.height = Math.round(Page.height * Page.ratio);
+    // The scale at which the whole window fits the viewport both ways: exactly
+    // 1 where the viewport has the window's size. A viewport of no size (a
+    // hidden frame) keeps the last one.
+    fitScale: function() {
+      var root = document.documentElement, width = root.clientWidth, height = root.clientHeight;
+      if (!(width > 0 && height > 0)) return Page.scale;
+      return Math.min(width / Page.formWidth, height / Page.formHeight);
+    },
+
+    // The window centred in the viewport, its corner on a whole device pixel
+    // so that the board's can be too, and every control in it at the scale.
+    placeForm: function() {
+      var root = document.documentElement, s = Page.scale, r = Page.ratio, style = Page.form.style;
+      var width = Page.formWidth * s, height = Page.formHeight * s;
+      Page.formLeft = Math.round(Math.max(0, (root.clientWidth - width) / 2) * r) / r;
+      Page.formTop = Math.round(Math.max(0, (root.clientHeight - height) / 2) * r) / r;
+      style.left = Page.formLeft + 'px';
+      style.top = Page.formTop + 'px';
+      style.width = width + 'px';
+      style.height = height + 'px';
+      style.setProperty('--scale', s); // the focus ring's width
+      Page.controls.forEach(Page.placeControl);
+      if (Page.board) Page.placeBoard();
+    },
+
+    // A control keeps its designed size and is scaled about its corner, so
+    // that the browser draws its text, border and circle at the scale.
+    placeControl: function(control) {
+      var s = Page.scale, style = control.element.style;
+      style.left = control.left * s + 'px';
+      style.top = control.top * s + 'px';
+      style.transform = s == 1 ? '' : 'scale(' + s + ')';
+    },
+
+    // The board's canvas covers whole device pixels and has a backing pixel
+    // for each, so that the browser shows it without resampling.
+    placeBoard: function() {
+      var s = Page.scale, r = Page.ratio, style = Page.board.style;
+      var left = Math.round((Page.formLeft + Page.boardLeft * s) * r);
+      var top = Math.round((Page.formTop + Page.boardTop * s) * r);
+      var width = Math.max(1, Math.round((Page.formLeft + (Page.boardLeft + Page.width) * s) * r) - left);
+      var height = Math.max(1, Math.round((Page.formTop + (Page.boardTop + Page.height) * s) * r) - top);
+      style.left = left / r - Page.formLeft + 'px';
+      style.top = top / r - Page.formTop + 'px';
+      style.width = width / r + 'px';
+      style.height = height / r + 'px';
+      Page.sizeBoard(width, height);
+    },
+
+    // A new size in device pixels empties the canvas: the chalk is fitted to
+    // it, and the board drawn again.
+    sizeBoard: function(width, height) {
+      var board = Page.board;
+      if (Page.ctx && board.width == width && board.height == height) return;
+      board.width = width;
+      board.height = height;
+      Page.ctx = Page.boardContext(board);
+      Page.fitChalk();
+      if (!Page.ended) _pb_resized();
+    },
+
+    // A canvas of the board's device pixels, drawn on in board pixels.
+    boardContext: function(canvas) {
       var ctx = canvas.getContext('2d', {alpha: false});
       ctx.setTransform(canvas.width / Page.width, 0, 0, canvas.height / Page.height, 0, 0);
       return ctx;
     },
 
-    makeBoard: function(width, height) {
+    makeBoard: function(left, top, width, height) {
       var board = document.createElement('canvas');
       board.tabIndex = 0;
       board.setAttribute('role', 'img');
       Page.board = board;
+      Page.boardLeft = left;
+      Page.boardTop = top;
       Page.width = width;
       Page.height = height;
-      Page.ratio = window.devicePixelRatio || 1;
-      Page.ctx = Page.sizeCanvas(board);
-      Page.watchRatio();
+      Page.placeBoard();
       return board;
     },
 
-    // Browser zoom and a move to another screen change the device pixels:
-    // the chalk is rescaled, never cleared, and the board drawn again. Where
-    // the engine reports no change of `resolution` (Safari before 16), a
-    // resize tells instead.
-    watchRatio: function() {
-      window.addEventListener('resize', Page.checkRatio);
+    // A resize, a tablet turned round, full screen, the browser's zoom or a
+    // move to another screen: the window is fitted again at once. Where the
+    // engine reports no change of `resolution` (Safari before 16), the resize
+    // that comes with it tells.
+    watchViewport: function() {
+      window.addEventListener('resize', Page.refit);
       Page.watchResolution();
     },
 
@@ -62,37 +128,51 @@ mergeInto(LibraryManager.library, {
     watchResolution: function() {
       var old = Page.ratioQuery;
       if (old) {
-        if (old.removeEventListener) old.removeEventListener('change', Page.checkRatio);
-        else old.removeListener(Page.checkRatio);
+        if (old.removeEventListener) old.removeEventListener('change', Page.refit);
+        else old.removeListener(Page.refit);
       }
       if (!window.matchMedia) return;
       var query = Page.ratioQuery = matchMedia('(resolution: ' + Page.ratio + 'dppx)');
-      if (query.addEventListener) query.addEventListener('change', Page.checkRatio);
-      else if (query.addListener) query.addListener(Page.checkRatio);
+      if (query.addEventListener) query.addEventListener('change', Page.refit);
+      else if (query.addListener) query.addListener(Page.refit);
     },
 
-    checkRatio: function() {
-      if ((window.devicePixelRatio || 1) != Page.ratio && !Page.ended) Page.rescale();
-    },
-
-    rescale: function() {
-      Page.ratio = window.devicePixelRatio || 1;
-      var old = Page.chalk;
-      if (old) {
-        var ctx = Page.newChalk();
-        ctx.save();
-        ctx.setTransform(1, 0, 0, 1, 0, 0);
-        ctx.drawImage(old, 0, 0, Page.chalk.width, Page.chalk.height);
-        ctx.restore();
+    refit: function() {
+      if (Page.ended) return;
+      var ratio = window.devicePixelRatio || 1;
+      if (ratio != Page.ratio) {
+        Page.ratio = ratio;
+        Page.watchResolution();
       }
-      Page.ctx = Page.sizeCanvas(Page.board);
-      _pb_repaint_all();
-      Page.watchResolution();
+      Page.scale = Page.fitScale();
+      Page.placeForm();
+    },
+
+    // The chalk at the board's size, drawn from the canvas last written on,
+    // so that a tablet turned back and forth loses nothing: rescaled, never
+    // cleared.
+    fitChalk: function() {
+      var source = Page.chalkSource || Page.chalk, width = Page.board.width, height = Page.board.height;
+      if (!source) return;
+      if (source.width == width && source.height == height) {
+        Page.chalk = source;
+        Page.chalkCtx = source.getContext('2d', {alpha: false});
+        Page.chalkSource = null;
+        return;
+      }
+      var ctx = Page.newChalk();
+      ctx.save();
+      ctx.setTransform(1, 0, 0, 1, 0, 0);
+      ctx.drawImage(source, 0, 0, width, height);
+      ctx.restore();
+      Page.chalkSource = source;
     },
 
     newChalk: function() {
       Page.chalk = document.createElement('canvas');
-      Page.chalkCtx = Page.sizeCanvas(Page.chalk);
+      Page.chalk.width = Page.board.width;
+      Page.chalk.height = Page.board.height;
+      Page.chalkCtx = Page.boardContext(Page.chalk);
       return Page.chalkCtx;
     },
 
@@ -106,12 +186,17 @@ mergeInto(LibraryManager.library, {
     document.title = UTF8ToString(captionPtr);
     var form = document.createElement('div');
     form.id = 'Form1';
-    form.style.width = width + 'px';
-    form.style.height = height + 'px';
     form.style.background = Page.rgb(back);
     form.style.font = Page.font(familyPtr, pixels, weight);
+    document.documentElement.style.background = Page.rgb(back); // the viewport around the window
     document.getElementById('host').appendChild(form);
     Page.form = form;
+    Page.formWidth = width;
+    Page.formHeight = height;
+    Page.ratio = window.devicePixelRatio || 1;
+    Page.scale = Page.fitScale();
+    Page.placeForm();
+    Page.watchViewport();
   },
 
   pbAddControl__deps: ['$Page', '$Input'],
@@ -119,7 +204,7 @@ mergeInto(LibraryManager.library, {
                          familyPtr, pixels, weight, namePtr, descriptionPtr, heading, keysPtr) {
     var caption = UTF8ToString(captionPtr), element, focus;
     if (kind == 1) {
-      element = focus = Page.makeBoard(width, height);
+      element = focus = Page.makeBoard(left, top, width, height);
       Input.listen(element);
     } else if (kind == 2) {
       element = focus = document.createElement('button');
@@ -151,10 +236,12 @@ mergeInto(LibraryManager.library, {
     }
     element.id = UTF8ToString(idPtr) + (index >= 0 ? '_' + index : '');
     element.className = ['label', 'board', 'command', 'option'][kind];
-    element.style.left = left + 'px';
-    element.style.top = top + 'px';
-    element.style.width = width + 'px';
-    element.style.height = height + 'px';
+    if (kind != 1) {
+      element.style.width = width + 'px';
+      element.style.height = height + 'px';
+      Page.controls.push({element: element, left: left, top: top});
+      Page.placeControl(Page.controls[Page.controls.length - 1]);
+    }
     if (fore >= 0) element.style.color = Page.rgb(fore);
     if (back >= 0) element.style.background = Page.rgb(back);
     if (familyPtr) element.style.font = Page.font(familyPtr, pixels, weight);
@@ -182,6 +269,16 @@ mergeInto(LibraryManager.library, {
     if (window.opener || history.length <= 1) window.close();
   },
 
+  pbBoardDeviceWidth__deps: ['$Page'],
+  pbBoardDeviceWidth: function() {
+    return Page.board.width;
+  },
+
+  pbBoardDeviceHeight__deps: ['$Page'],
+  pbBoardDeviceHeight: function() {
+    return Page.board.height;
+  },
+
   pbRequestFrame__deps: ['$Page'],
   pbRequestFrame: function() {
     Page.frame = requestAnimationFrame(function() {
@@ -194,9 +291,12 @@ mergeInto(LibraryManager.library, {
   },
 
   pbBeginPaint__deps: ['$Page'],
+  // The device pixels given are cleared to the chalk beneath, pixel for
+  // pixel; what is drawn next is in board pixels, inside them.
   pbBeginPaint: function(left, top, width, height) {
     var ctx = Page.ctx;
     ctx.save();
+    ctx.setTransform(1, 0, 0, 1, 0, 0);
     ctx.beginPath();
     ctx.rect(left, top, width, height);
     ctx.clip();
@@ -204,10 +304,10 @@ mergeInto(LibraryManager.library, {
       ctx.fillStyle = Page.chalkBack;
       ctx.fillRect(left, top, width, height);
     } else {
-      var sx = Page.chalk.width / Page.width, sy = Page.chalk.height / Page.height;
       ctx.imageSmoothingEnabled = false;
-      ctx.drawImage(Page.chalk, left * sx, top * sy, width * sx, height * sy, left, top, width, height);
+      ctx.drawImage(Page.chalk, left, top, width, height, left, top, width, height);
     }
+    ctx.setTransform(Page.board.width / Page.width, 0, 0, Page.board.height / Page.height, 0, 0);
   },
 
   pbEndPaint__deps: ['$Page'],
@@ -257,7 +357,7 @@ mergeInto(LibraryManager.library, {
   pbChalkClear__deps: ['$Page'],
   pbChalkClear: function(color) {
     Page.chalkBack = Page.rgb(color);
-    Page.chalk = Page.chalkCtx = null;
+    Page.chalk = Page.chalkCtx = Page.chalkSource = null;
   },
 
   pbChalkStroke__deps: ['$Page'],
@@ -268,6 +368,7 @@ mergeInto(LibraryManager.library, {
       ctx.fillStyle = Page.chalkBack;
       ctx.fillRect(0, 0, Page.width, Page.height);
     }
+    Page.chalkSource = null; // written on, this canvas is the chalk now
     ctx.fillStyle = ctx.strokeStyle = Page.rgb(color);
     ctx.beginPath();
     if (x1 == x2 && y1 == y2) {

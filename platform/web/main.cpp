@@ -68,9 +68,9 @@ EMSCRIPTEN_KEEPALIVE void pb_frame()
         page->paintFrame();
 }
 
-EMSCRIPTEN_KEEPALIVE void pb_repaint_all()
+EMSCRIPTEN_KEEPALIVE void pb_resized()
 {
     if (page)
-        page->repaintAll();
+        page->resized();
 }
 }

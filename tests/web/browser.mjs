@@ -74,12 +74,17 @@ export const WATCHER = `(function () {
   });
 })();`;
 
-const VIEWPORT = {width: 840, height: 720};
+// As tall as the window: the page shows it at scale 1, with room beside it.
+export const VIEWPORT = {width: 851, height: 702};
 
 // A tab of chromium or firefox, through puppeteer.
-async function puppeteerTab(launched, engine, url, prelude) {
+async function puppeteerTab(launched, engine, url, prelude, size = VIEWPORT) {
   const page = await launched.browser.newPage();
-  await page.setViewport({...VIEWPORT, deviceScaleFactor: 1, hasTouch: true});
+  // A screen of that many CSS pixels and device pixels per CSS pixel; a
+  // tablet's browser (chromium only) honours the page's viewport tag.
+  const screen = (width, height, ratio = 1, tablet = false) => page.setViewport(
+    {width, height, deviceScaleFactor: ratio, hasTouch: true, ...(tablet ? {isMobile: true, isLandscape: width > height} : {})});
+  await screen(size.width, size.height);
   const problems = [], requests = [];
   page.on('console', m => { if (m.type() === 'error' || m.type() === 'warn') problems.push(`${m.type()}: ${m.text()}`); });
   page.on('pageerror', e => problems.push(String(e)));
@@ -115,7 +120,10 @@ async function puppeteerTab(launched, engine, url, prelude) {
       for (const [x, y] of points.slice(1)) await penEvent('mouseMoved', x, y, 1);
       await penEvent('mouseReleased', ...points[points.length - 1], 0);
     } : "puppeteer-core's WebDriver BiDi has no pen",
-    viewport: (width, height) => page.setViewport({width, height, deviceScaleFactor: 1, hasTouch: true}),
+    viewport: (width, height, ratio = 1) => screen(width, height, ratio),
+    // Reloads the page when it was no tablet before.
+    tablet: cdp ? (width, height) => screen(width, height, 2, true)
+                : "only chromium's automation emulates a tablet, whose browser honours the page's viewport tag",
     // Browser zoom changes the device pixels and the viewport's CSS width
     // together (here a little, so that the board stays whole in view).
     zoom: ratio => page.setViewport({width: VIEWPORT.width + (ratio === 1 ? 0 : 10), height: VIEWPORT.height,
@@ -137,13 +145,14 @@ const X_KEYS = {ArrowUp: 'Up', ArrowDown: 'Down', PageUp: 'Page_Up', PageDown: '
 // The one window of the MiniBrowser. Scripts cannot be put before the page's
 // own through WebDriver, so a file is opened as a copy with them at its top;
 // a page from a server must come with WATCHER at its top already.
-async function webkitTab(webkit, url, prelude, scratch) {
+async function webkitTab(webkit, url, prelude, scratch, size = VIEWPORT) {
   if (url.startsWith('file:')) {
     const copy = join(scratch, `page-${Date.now()}.html`);
     const html = readFileSync(new URL(url), 'utf8');
     writeFileSync(copy, html.replace('<head>', `<head>\n<script>${WATCHER}${prelude || ''}</script>`));
     url = 'file://' + copy;
   }
+  await webkit.viewport(size.width, size.height);
   await webkit.goto(url);
   const inputs = () => webkit.evaluate(() => window.__inputs);
   // Real input arrives in its own time: each step waits until the page has seen it.
@@ -181,7 +190,8 @@ async function webkitTab(webkit, url, prelude, scratch) {
       down: (button = 'left') => send('mousedown', webkit.X_BUTTON[button]),
       up: (button = 'left') => send('mouseup', webkit.X_BUTTON[button]),
     },
-    viewport: (width, height) => webkit.viewport(width, height),
+    viewport: (width, height) => webkit.viewport(width, height), // at the ratio it was launched with
+    tablet: 'WebKitGTK has no mobile viewport to emulate',
     async key(chord) {
       webkit.xdotool('key', chord.split('+').map(k => X_KEYS[k] || k).join('+'));
       await new Promise(r => setTimeout(r, 150));
@@ -199,15 +209,16 @@ async function webkitTab(webkit, url, prelude, scratch) {
   };
 }
 
-// open(url, prelude): a tab with the page loaded, `prelude` (script text) run
-// before the page's own scripts.
+// open(url, prelude, size): a tab with the page loaded, `prelude` (script text)
+// run before the page's own scripts, its viewport `size` ({width, height}) CSS
+// pixels or VIEWPORT's.
 export async function openEngine(engine) {
   if (engine === 'webkit') {
     const webkit = await launchWebKit();
     const scratch = mkdtempSync(join(tmpdir(), 'board-webkit-'));
     return {
       engine,
-      open: (url, prelude) => webkitTab(webkit, url, prelude, scratch),
+      open: (url, prelude, size) => webkitTab(webkit, url, prelude, scratch, size),
       async close() {
         await webkit.close();
         rmSync(scratch, {recursive: true, force: true});
@@ -217,7 +228,7 @@ export async function openEngine(engine) {
   const launched = engine === 'firefox' ? await launchFirefox() : await launchChromium();
   return {
     engine,
-    open: (url, prelude) => puppeteerTab(launched, engine, url, prelude),
+    open: (url, prelude, size) => puppeteerTab(launched, engine, url, prelude, size),
     close: () => launched.close(),
   };
 }

@@ -4,6 +4,7 @@
 // One body of checks for every engine; what an engine's automation cannot
 // drive is printed as skipped, with the reason.
 import {WATCHER, openEngine} from './browser.mjs';
+import {checkScreens} from './page_on_screens.mjs';
 import {decodePng} from './png.mjs';
 import {cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {createServer} from 'node:http';
@@ -36,28 +37,43 @@ async function waitFor(tab, test, arg) {
   return false;
 }
 
-// A tab with the page started; `prelude` runs before the page's own scripts.
-async function open(prelude, address = url) {
-  const tab = await engine.open(address, prelude);
-  const started = await waitFor(tab, () => document.title === '平行線ボード (by n.Tavio)' ||
-                                           [].some.call(document.querySelectorAll('.notice'), p => !p.hidden));
-  if (!started) throw new Error('the page neither started nor said why');
-  // Where the board is in the viewport, again after a zoom.
+// A tab with the page started; `prelude` runs before the page's own scripts;
+// `screen` ({width, height}) is the viewport it opens in.
+async function open(prelude, address = url, screen) {
+  const tab = await engine.open(address, prelude, screen);
+  const start = () => waitFor(tab, () => document.title === '平行線ボード (by n.Tavio)' ||
+                                         [].some.call(document.querySelectorAll('.notice'), p => !p.hidden));
+  if (!(await start())) throw new Error('the page neither started nor said why');
+  // Where the board is in the viewport, and its CSS pixels per board pixel,
+  // again after a zoom or a resize.
   let board = null;
   const locate = async () => {
     board = await tab.evaluate(() => {
-      const gamen = document.getElementById('gamen');
-      return gamen && [gamen.getBoundingClientRect().left, gamen.getBoundingClientRect().top];
+      const gamen = document.getElementById('gamen'), r = gamen && gamen.getBoundingClientRect();
+      return gamen && [r.left, r.top, r.width / 793];
     });
   };
   await locate();
-  const resize = tab.viewport;
-  tab.viewport = async (width, height) => {
-    await resize(width, height);
+  const resize = tab.viewport, tablet = tab.tablet;
+  // The page is fitted again at the next frame, after the browser's resize event.
+  const frames = () => tab.evaluate(() => new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r))));
+  tab.viewport = async (...size) => {
+    await resize(...size);
+    await frames();
     await locate();
   };
-  tab.at = (x, y) => [board[0] + x, board[1] + y];
-  // The colours at board points, from a screenshot of what the page shows.
+  if (typeof tablet !== 'string') {
+    tab.tablet = async (...size) => { // the page may start again
+      await tablet(...size);
+      await start();
+      await frames();
+      await locate();
+    };
+  }
+  tab.at = (x, y) => [board[0] + x * board[2], board[1] + y * board[2]];
+  tab.scale = () => board[2];
+  // The colours at board points (the middle of each board pixel), from a
+  // screenshot of what the page shows.
   tab.colours = async (points, name) => {
     await tab.evaluate(() => new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r))));
     await locate();
@@ -65,7 +81,8 @@ async function open(prelude, address = url) {
     if (name) writeFileSync(join(shotDir, `page-${engineName}-${name}.png`), png);
     const ratio = await tab.evaluate(() => devicePixelRatio);
     const image = decodePng(png);
-    return points.map(([x, y]) => image.rgb(Math.round((board[0] + x) * ratio), Math.round((board[1] + y) * ratio)));
+    const device = (origin, v) => Math.floor((origin + (v + 0.5) * board[2]) * ratio);
+    return points.map(([x, y]) => image.rgb(device(board[0], x), device(board[1], y)));
   };
   // A click in the middle of a control, or of a part of it ('input': a radio's circle).
   tab.clickControl = async (id, part = '') => {
@@ -524,8 +541,9 @@ try {
          `the board shows a focus ring when reached with the keyboard, not when clicked (${byKey}, ${byClick}, ${ringAfterClick})`);
   await a11y.close();
 
-  // DE from the keyboard, in a window short enough for the page to scroll:
-  // the board's keys move DE and scroll nothing; Tab still leaves the board.
+  // DE from the keyboard, in a window shorter than the board, where a page
+  // that did not fit would scroll: the board's keys move DE and scroll
+  // nothing; Tab still leaves the board.
   const keys = await open();
   await keys.viewport(840, 600);
   await keys.drag([[700, 100], [700, 100]]); // a click gives the board the focus
@@ -537,8 +555,8 @@ try {
   await keys.key('PageDown');
   const afterTab = await keys.evaluate(() => document.activeElement.id);
   const stayed = await deAt(keys, [431]);
-  expect(near(got[0], RED) && near(got[1], GREEN) && keyPage[0] === 0 && !ringAfterKeys &&
-         keyPage[1] === 'ArrowUp ArrowDown PageUp PageDown' && afterTab === 'Command1' && near(stayed[0], RED),
+  expect(near(got[0], RED, 40) && near(got[1], GREEN, 40) && keyPage[0] === 0 && !ringAfterKeys &&
+         keyPage[1] === 'ArrowUp ArrowDown PageUp PageDown' && afterTab === 'Command1' && near(stayed[0], RED, 40),
          'the arrow and page keys move DE, scroll nothing and bring no ring to a clicked board, and Tab moves on ' +
          'to a button that keeps the focus under Page Down ' + JSON.stringify([got, keyPage, ringAfterKeys, afterTab]));
   await keys.close();
@@ -557,6 +575,8 @@ try {
            `the remote's Page Down moves DE ${after}, with no focus ring (${JSON.stringify([got, focused, ring])})`);
     await remote.close();
   }
+
+  await checkScreens({open, expect, skip, near});
 
   if (siteDir) await checkSite();
 
