@@ -78,13 +78,13 @@ export const WATCHER = `(function () {
 export const VIEWPORT = {width: 851, height: 702};
 
 // A tab of chromium or firefox, through puppeteer.
-async function puppeteerTab(launched, engine, url, prelude, size = VIEWPORT) {
+async function puppeteerTab(launched, engine, url, prelude) {
   const page = await launched.browser.newPage();
   // A screen of that many CSS pixels and device pixels per CSS pixel; a
   // tablet's browser (chromium only) honours the page's viewport tag.
   const screen = (width, height, ratio = 1, tablet = false) => page.setViewport(
     {width, height, deviceScaleFactor: ratio, hasTouch: true, ...(tablet ? {isMobile: true, isLandscape: width > height} : {})});
-  await screen(size.width, size.height);
+  await screen(VIEWPORT.width, VIEWPORT.height);
   const problems = [], requests = [];
   page.on('console', m => { if (m.type() === 'error' || m.type() === 'warn') problems.push(`${m.type()}: ${m.text()}`); });
   page.on('pageerror', e => problems.push(String(e)));
@@ -145,14 +145,14 @@ const X_KEYS = {ArrowUp: 'Up', ArrowDown: 'Down', PageUp: 'Page_Up', PageDown: '
 // The one window of the MiniBrowser. Scripts cannot be put before the page's
 // own through WebDriver, so a file is opened as a copy with them at its top;
 // a page from a server must come with WATCHER at its top already.
-async function webkitTab(webkit, url, prelude, scratch, size = VIEWPORT) {
+async function webkitTab(webkit, url, prelude, scratch) {
   if (url.startsWith('file:')) {
     const copy = join(scratch, `page-${Date.now()}.html`);
     const html = readFileSync(new URL(url), 'utf8');
     writeFileSync(copy, html.replace('<head>', `<head>\n<script>${WATCHER}${prelude || ''}</script>`));
     url = 'file://' + copy;
   }
-  await webkit.viewport(size.width, size.height);
+  await webkit.viewport(VIEWPORT.width, VIEWPORT.height);
   await webkit.goto(url);
   const inputs = () => webkit.evaluate(() => window.__inputs);
   // Real input arrives in its own time: each step waits until the page has seen it.
@@ -209,16 +209,15 @@ async function webkitTab(webkit, url, prelude, scratch, size = VIEWPORT) {
   };
 }
 
-// open(url, prelude, size): a tab with the page loaded, `prelude` (script text)
-// run before the page's own scripts, its viewport `size` ({width, height}) CSS
-// pixels or VIEWPORT's.
+// open(url, prelude): a tab with the page loaded in a VIEWPORT, `prelude`
+// (script text) run before the page's own scripts.
 export async function openEngine(engine) {
   if (engine === 'webkit') {
     const webkit = await launchWebKit();
     const scratch = mkdtempSync(join(tmpdir(), 'board-webkit-'));
     return {
       engine,
-      open: (url, prelude, size) => webkitTab(webkit, url, prelude, scratch, size),
+      open: (url, prelude) => webkitTab(webkit, url, prelude, scratch),
       async close() {
         await webkit.close();
         rmSync(scratch, {recursive: true, force: true});
@@ -228,7 +227,7 @@ export async function openEngine(engine) {
   const launched = engine === 'firefox' ? await launchFirefox() : await launchChromium();
   return {
     engine,
-    open: (url, prelude, size) => puppeteerTab(launched, engine, url, prelude, size),
+    open: (url, prelude) => puppeteerTab(launched, engine, url, prelude),
     close: () => launched.close(),
   };
 }

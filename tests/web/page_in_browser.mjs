@@ -37,10 +37,9 @@ async function waitFor(tab, test, arg) {
   return false;
 }
 
-// A tab with the page started; `prelude` runs before the page's own scripts;
-// `screen` ({width, height}) is the viewport it opens in.
-async function open(prelude, address = url, screen) {
-  const tab = await engine.open(address, prelude, screen);
+// A tab with the page started; `prelude` runs before the page's own scripts.
+async function open(prelude, address = url) {
+  const tab = await engine.open(address, prelude);
   const start = () => waitFor(tab, () => document.title === '平行線ボード (by n.Tavio)' ||
                                          [].some.call(document.querySelectorAll('.notice'), p => !p.hidden));
   if (!(await start())) throw new Error('the page neither started nor said why');
