@@ -163,6 +163,7 @@ mergeInto(LibraryManager.library, {
       var ctx = Page.newChalk();
       ctx.save();
       ctx.setTransform(1, 0, 0, 1, 0, 0);
+      ctx.imageSmoothingQuality = 'high';
       ctx.drawImage(source, 0, 0, width, height);
       ctx.restore();
       Page.chalkSource = source;
