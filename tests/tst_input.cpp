@@ -27,6 +27,14 @@ void sendPen(QWidget* board, QEvent::Type type, QPointF at, Qt::MouseButton butt
     QVERIFY(event.isAccepted());
 }
 
+// The window shown and given the keyboard, as the program opens it.
+bool shownActive(QWidget& form)
+{
+    form.show();
+    form.activateWindow();
+    return QTest::qWaitForWindowActive(&form);
+}
+
 // The middle of a control, in the window.
 QPoint middleOf(const char* name, int16_t index = -1)
 {
@@ -117,9 +125,7 @@ private slots:
     void keysMoveDEOnceTheBoardHasTheFocus()
     {
         Form1 form;
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(shownActive(form));
         const auto& c = form.controls();
         const auto& de = form.scene().figure.Line2(1);
         const forms::Color magenta = forms::QBColor(13), red = forms::QBColor(12);
@@ -170,9 +176,7 @@ private slots:
         QFETCH(QPolygon, clicks);
         QFETCH(bool, chordOffTheBoard);
         Form1 form;
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(shownActive(form));
         QWindow* window = form.windowHandle();
         for (const QPoint& at : clicks)
             QTest::mouseClick(window, Qt::LeftButton, {}, at);
@@ -191,9 +195,7 @@ private slots:
     void aControlReachedByTabKeepsTheFocus()
     {
         Form1 form;
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(shownActive(form));
         const auto& c = form.controls();
         QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
         QVERIFY(c.Command1->hasFocus());
@@ -228,9 +230,7 @@ private slots:
     void theBoardShowsARingOnlyWhenTheKeyboardBringsItTheFocus()
     {
         Form1 form;
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QVERIFY(shownActive(form));
         const auto& c = form.controls();
         const auto ringShown = [&form] { return form.grab().toImage().pixelColor(5, 300) == QColor(0, 0, 255); };
         QVERIFY(c.gamen->hasFocus()); // from the start, and without a ring

@@ -195,9 +195,8 @@ mergeInto(LibraryManager.library, {
     Page.formWidth = width;
     Page.formHeight = height;
     Page.ratio = window.devicePixelRatio || 1;
-    Page.scale = Page.fitScale();
-    Page.placeForm();
     Page.watchViewport();
+    Page.refit();
   },
 
   pbAddControl__deps: ['$Page', '$Input'],
@@ -240,8 +239,9 @@ mergeInto(LibraryManager.library, {
     if (kind != 1) {
       element.style.width = width + 'px';
       element.style.height = height + 'px';
-      Page.controls.push({element: element, left: left, top: top});
-      Page.placeControl(Page.controls[Page.controls.length - 1]);
+      var placed = {element: element, left: left, top: top}; // (`control` is the row, for clicks)
+      Page.controls.push(placed);
+      Page.placeControl(placed);
     }
     if (fore >= 0) element.style.color = Page.rgb(fore);
     if (back >= 0) element.style.background = Page.rgb(back);
