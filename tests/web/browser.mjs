@@ -163,8 +163,9 @@ async function webkitTab(webkit, url, prelude, scratch) {
       if ((await inputs()) > before) return;
     throw new Error(`the page saw nothing of xdotool ${args.join(' ')}`);
   }
-  // Where the viewport's origin lies on the X screen: the pointer is sent to
-  // a known place (from elsewhere, so that it moves) and the page says where it arrived.
+  // Where the viewport's origin lies on the X screen, whose pixels are device
+  // pixels: the pointer is sent to a known place (from elsewhere, so that it
+  // moves) and the page says where it arrived.
   webkit.xdotool('mousemove', 1, 1);
   await new Promise(r => setTimeout(r, 200));
   await webkit.evaluate(() => { window.__lastPointer = null; });
@@ -173,9 +174,9 @@ async function webkitTab(webkit, url, prelude, scratch) {
   for (const end = Date.now() + 3000; !arrived && Date.now() < end;)
     arrived = await webkit.evaluate(() => window.__lastPointer);
   if (!arrived) throw new Error('the page saw no X pointer');
-  const offset = [301 - arrived[0], 303 - arrived[1]];
+  const k = webkit.ratio, offset = [301 - arrived[0] * k, 303 - arrived[1] * k];
   let last = null;
-  const screen = (x, y) => [Math.round(x + offset[0]), Math.round(y + offset[1])];
+  const screen = (x, y) => [Math.round(offset[0] + x * k), Math.round(offset[1] + y * k)];
   return {
     engine: 'webkit',
     evaluate: (fn, ...args) => webkit.evaluate(fn, ...args),
@@ -198,7 +199,7 @@ async function webkitTab(webkit, url, prelude, scratch) {
     },
     touch: 'WebKitGTK under Xvfb has no touch device: its touch actions arrive as mouse',
     pen: points => webkit.pen(points),
-    zoom: "WebKitGTK's zoom keeps devicePixelRatio at 1; another ratio exists only from launch (GDK_SCALE)",
+    zoom: "WebKitGTK's zoom keeps devicePixelRatio as launched (GDK_SCALE)",
     accessibility: 'WebDriver reads no accessibility tree',
     installability: 'only the DevTools protocol of chromium tells what keeps a site from being installed',
     requests: async () => webkit.evaluate(() => performance.getEntriesByType('resource').map(e => e.name)
@@ -210,10 +211,11 @@ async function webkitTab(webkit, url, prelude, scratch) {
 }
 
 // open(url, prelude): a tab with the page loaded in a VIEWPORT, `prelude`
-// (script text) run before the page's own scripts.
-export async function openEngine(engine) {
+// (script text) run before the page's own scripts. `ratio` is WebKit's device
+// pixel ratio; the others take any ratio in any tab.
+export async function openEngine(engine, ratio = 1) {
   if (engine === 'webkit') {
-    const webkit = await launchWebKit();
+    const webkit = await launchWebKit(ratio);
     const scratch = mkdtempSync(join(tmpdir(), 'board-webkit-'));
     return {
       engine,

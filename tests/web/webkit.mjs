@@ -3,7 +3,8 @@
 // scripts and takes screenshots; the mouse and the keyboard are real X input
 // from xdotool, because WebKitGTK's WebDriver reports a right-button release
 // as a left one and garbles every later input. Its pen actions arrive as a
-// pen. It has no touch device under Xvfb.
+// pen. It has no touch device under Xvfb. Its device pixel ratio is set at
+// launch (GDK_SCALE), as an iPad's 2 is, and stays.
 import {spawn, spawnSync} from 'node:child_process';
 import {existsSync} from 'node:fs';
 import {createServer} from 'node:net';
@@ -32,12 +33,12 @@ async function until(what, test, ms = 10000) {
   throw new Error(`timed out waiting for ${what}`);
 }
 
-export async function launchWebKit() {
+export async function launchWebKit(ratio = 1) {
   const display = freeDisplay();
-  const env = {...process.env, DISPLAY: `:${display}`, GDK_BACKEND: 'x11'};
+  const env = {...process.env, DISPLAY: `:${display}`, GDK_BACKEND: 'x11', GDK_SCALE: String(ratio)};
   delete env.WAYLAND_DISPLAY;
   const children = [];
-  const xvfb = spawn('Xvfb', [`:${display}`, '-noreset', '-screen', '0', '2000x1300x24', '-nolisten', 'tcp'],
+  const xvfb = spawn('Xvfb', [`:${display}`, '-noreset', '-screen', '0', `${2000 * ratio}x${1300 * ratio}x24`, '-nolisten', 'tcp'],
                      {stdio: 'ignore'});
   children.push(xvfb);
   await until('Xvfb', () => existsSync(`/tmp/.X11-unix/X${display}`));
@@ -66,6 +67,7 @@ export async function launchWebKit() {
 
   return {
     name: 'webkit',
+    ratio,
     async evaluate(fn, ...args) {
       const result = await call('POST', at('/execute/async'), {
         script: `const done = arguments[arguments.length - 1];
