@@ -9,7 +9,7 @@ mergeInto(LibraryManager.library, {
     // CSS pixels per window pixel: the whole window as large as the viewport
     // allows, as a browser's zoom would show it. The layout itself never changes.
     scale: 1,
-    ratio: 1, // device pixels per CSS pixel
+    ratio: 0, // device pixels per CSS pixel, from the first fit on
     controls: [], // every control but the board: {element, left, top} as designed
     board: null, boardLeft: 0, boardTop: 0, ctx: null, width: 0, height: 0,
     // The chalk's canvas exists only while something is written on it: a
@@ -98,8 +98,12 @@ mergeInto(LibraryManager.library, {
     // A canvas of the board's device pixels, drawn on in board pixels.
     boardContext: function(canvas) {
       var ctx = canvas.getContext('2d', {alpha: false});
-      ctx.setTransform(canvas.width / Page.width, 0, 0, canvas.height / Page.height, 0, 0);
+      Page.inBoardPixels(ctx);
       return ctx;
+    },
+
+    inBoardPixels: function(ctx) {
+      ctx.setTransform(ctx.canvas.width / Page.width, 0, 0, ctx.canvas.height / Page.height, 0, 0);
     },
 
     makeBoard: function(left, top, width, height) {
@@ -115,15 +119,6 @@ mergeInto(LibraryManager.library, {
       return board;
     },
 
-    // A resize, a tablet turned round, full screen, the browser's zoom or a
-    // move to another screen: the window is fitted again at once. Where the
-    // engine reports no change of `resolution` (Safari before 16), the resize
-    // that comes with it tells.
-    watchViewport: function() {
-      window.addEventListener('resize', Page.refit);
-      Page.watchResolution();
-    },
-
     ratioQuery: null,
     watchResolution: function() {
       var old = Page.ratioQuery;
@@ -137,6 +132,10 @@ mergeInto(LibraryManager.library, {
       else if (query.addListener) query.addListener(Page.refit);
     },
 
+    // A resize, a tablet turned round, full screen, the browser's zoom or a
+    // move to another screen: the window is fitted again at once. Where the
+    // engine reports no change of `resolution` (Safari before 16), the resize
+    // that comes with it tells.
     refit: function() {
       if (Page.ended) return;
       var ratio = window.devicePixelRatio || 1;
@@ -194,8 +193,7 @@ mergeInto(LibraryManager.library, {
     Page.form = form;
     Page.formWidth = width;
     Page.formHeight = height;
-    Page.ratio = window.devicePixelRatio || 1;
-    Page.watchViewport();
+    window.addEventListener('resize', Page.refit);
     Page.refit();
   },
 
@@ -308,7 +306,7 @@ mergeInto(LibraryManager.library, {
       ctx.imageSmoothingEnabled = false;
       ctx.drawImage(Page.chalk, left, top, width, height, left, top, width, height);
     }
-    ctx.setTransform(Page.board.width / Page.width, 0, 0, Page.board.height / Page.height, 0, 0);
+    Page.inBoardPixels(ctx);
   },
 
   pbEndPaint__deps: ['$Page'],

@@ -56,17 +56,19 @@ async function open(prelude, address = url, from = engine) {
   const resize = tab.viewport, tablet = tab.tablet;
   // The page is fitted again at the next frame, after the browser's resize event.
   const frames = () => tab.evaluate(() => new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r))));
-  tab.viewport = async (...size) => {
-    await resize(...size);
+  const settled = async () => {
     await frames();
     await locate();
+  };
+  tab.viewport = async (...size) => {
+    await resize(...size);
+    await settled();
   };
   if (typeof tablet !== 'string') {
     tab.tablet = async (...size) => { // the page may start again
       await tablet(...size);
       await start();
-      await frames();
-      await locate();
+      await settled();
     };
   }
   tab.at = (x, y) => [board[0] + x * board[2], board[1] + y * board[2]];
@@ -74,8 +76,7 @@ async function open(prelude, address = url, from = engine) {
   // The colours at board points (the middle of each board pixel), from a
   // screenshot of what the page shows.
   tab.colours = async (points, name) => {
-    await tab.evaluate(() => new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r))));
-    await locate();
+    await settled();
     const png = await tab.screenshot();
     if (name) writeFileSync(join(shotDir, `page-${engineName}-${name}.png`), png);
     const ratio = await tab.evaluate(() => devicePixelRatio);
