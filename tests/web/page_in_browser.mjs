@@ -576,7 +576,7 @@ try {
     await remote.close();
   }
 
-  //X
+  await checkScreens({open, expect, skip, near});
   if (engineName === 'webkit') { // again at an iPad's device pixel ratio, which WebKitGTK takes only at launch
     const sharper = await openEngine('webkit', 2);
     try {
