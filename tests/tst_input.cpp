@@ -3,6 +3,7 @@
 #include "platform/qt/RadioPalette.h"
 #include "platform/qt/BoardView.h"
 #include "platform/qt/DesktopForm.h"
+#include "forms/PointerArbiter.h"
 #include "forms/QBColor.h"
 #include "window/FormLayout.h"
 
@@ -18,14 +19,92 @@ using Form1 = qtwin::DesktopForm;
 
 namespace {
 
-void sendPen(QWidget* board, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held)
+// Devices as the window system names them, alive as long as the application.
+const QPointingDevice* device(QInputDevice::DeviceType type)
 {
-    static const QPointingDevice pen(QStringLiteral("pen"), 2, QInputDevice::DeviceType::Stylus,
-                                     QPointingDevice::PointerType::Pen, QInputDevice::Capability::Position, 1, 3);
-    QTabletEvent event(type, &pen, at, board->mapToGlobal(at), 0.5, 0, 0, 0, 0, 0, {}, button, held);
-    QApplication::sendEvent(board, &event);
-    QVERIFY(event.isAccepted());
+    static const auto* pen = new QPointingDevice(QStringLiteral("pen"), 2, QInputDevice::DeviceType::Stylus,
+                                                 QPointingDevice::PointerType::Pen, QInputDevice::Capability::Position,
+                                                 1, 3, {}, {}, qApp);
+    static const auto* glass = new QPointingDevice(QStringLiteral("glass"), 3, QInputDevice::DeviceType::TouchScreen,
+                                                   QPointingDevice::PointerType::Finger,
+                                                   QInputDevice::Capability::Position, 10, 0, {}, {}, qApp);
+    return type == QInputDevice::DeviceType::Stylus ? pen : glass;
 }
+
+void sendPen(QWidget* board, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held,
+             quint64 time = 0)
+{
+    QTabletEvent event(type, device(QInputDevice::DeviceType::Stylus), at, board->mapToGlobal(at), 0.5, 0, 0, 0, 0, 0, {}, button, held);
+    event.setTimestamp(time);
+    QApplication::sendEvent(type == QEvent::TabletLeaveProximity ? qApp : static_cast<QObject*>(board), &event);
+}
+
+// Pointer events written as "pen down 100,100 20; touch1 move 500,100 30":
+// who, what (down, move, hover: a move with no button, up, cancel, leave: a
+// pen out of range), where on the board, and when in milliseconds.
+QVector<forms::PointerInput> pointerSteps(const QString& text)
+{
+    using forms::PointerAction;
+    static const QHash<QString, QPair<PointerAction, int>> actions = {
+        {"down", {PointerAction::Press, 1}},  {"move", {PointerAction::Move, 1}},
+        {"hover", {PointerAction::Move, 0}},  {"up", {PointerAction::Release, 0}},
+        {"cancel", {PointerAction::Cancel, 0}}, {"leave", {PointerAction::Leave, 0}}};
+    QVector<forms::PointerInput> steps;
+    for (const QString& step : text.split(';', Qt::SkipEmptyParts)) {
+        const QStringList w = step.split(' ', Qt::SkipEmptyParts), at = w[2].split(',');
+        forms::PointerInput in;
+        in.kind = w[0] == "mouse" ? forms::PointerKind::Mouse
+                : w[0] == "pen"   ? forms::PointerKind::Pen
+                                  : forms::PointerKind::Touch;
+        in.id = w[0].mid(5).toInt();
+        std::tie(in.action, in.buttons) = std::make_pair(actions[w[1]].first, actions[w[1]].second);
+        in.x = at[0].toFloat();
+        in.y = at[1].toFloat();
+        in.time = w[3].toDouble();
+        steps << in;
+    }
+    return steps;
+}
+
+// The same step as the desktop's toolkit delivers it to the board.
+void sendToBoard(QWidget* board, const forms::PointerInput& in)
+{
+    using forms::PointerAction;
+    const QPointF at(in.x, in.y);
+    const auto held = Qt::MouseButtons(in.buttons);
+    const auto time = quint64(in.time);
+    if (in.kind == forms::PointerKind::Pen) {
+        static const QHash<PointerAction, QEvent::Type> types = {
+            {PointerAction::Press, QEvent::TabletPress}, {PointerAction::Move, QEvent::TabletMove},
+            {PointerAction::Release, QEvent::TabletRelease}, {PointerAction::Leave, QEvent::TabletLeaveProximity}};
+        sendPen(board, types[in.action], at, in.action == PointerAction::Move ? Qt::NoButton : Qt::LeftButton, held, time);
+    } else if (in.kind == forms::PointerKind::Touch) {
+        static const QHash<PointerAction, QPair<QEvent::Type, QEventPoint::State>> types = {
+            {PointerAction::Press, {QEvent::TouchBegin, QEventPoint::State::Pressed}},
+            {PointerAction::Move, {QEvent::TouchUpdate, QEventPoint::State::Updated}},
+            {PointerAction::Release, {QEvent::TouchEnd, QEventPoint::State::Released}},
+            {PointerAction::Cancel, {QEvent::TouchCancel, QEventPoint::State::Released}}};
+        const auto [type, state] = std::make_pair(types[in.action].first, types[in.action].second);
+        QTouchEvent event(type, device(QInputDevice::DeviceType::TouchScreen), {}, {QEventPoint(in.id, state, at, board->mapToGlobal(at))});
+        event.setTimestamp(time);
+        QApplication::sendEvent(board, &event);
+    } else {
+        static const QHash<PointerAction, QEvent::Type> types = {{PointerAction::Press, QEvent::MouseButtonPress},
+                                                                 {PointerAction::Move, QEvent::MouseMove},
+                                                                 {PointerAction::Release, QEvent::MouseButtonRelease}};
+        QMouseEvent event(types[in.action], at, board->mapToGlobal(at),
+                          in.action == PointerAction::Move ? Qt::NoButton : Qt::LeftButton, held, {});
+        QApplication::sendEvent(board, &event);
+    }
+}
+
+// The board's mouse calls, as "D1:500 M:510 U1" (button, and where across).
+struct CallLog : forms::MouseEvents {
+    QStringList calls;
+    void mouseDown(int16_t b, int16_t, float x, float) override { calls << QStringLiteral("D%1:%2").arg(b).arg(x); }
+    void mouseMove(int16_t, int16_t, float x, float) override { calls << QStringLiteral("M:%1").arg(x); }
+    void mouseUp(int16_t b, int16_t, float, float) override { calls << QStringLiteral("U%1").arg(b); }
+};
 
 // The window shown and given the keyboard, as the program opens it.
 bool shownActive(QWidget& form)
@@ -52,6 +131,88 @@ QString accessibleName(QWidget* widget)
 class InputTest : public QObject {
     Q_OBJECT
 private slots:
+    // The pen over a hand on the glass: which pointer holds the board, and
+    // what the board is told. Pens are at x 100 and up, touches at 500 and up.
+    void thePenComesFirst_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("calls");
+        QTest::newRow("a palm first: the pen takes the board, the palm's few moves stay")
+            << "touch1 down 500,100 0; touch1 move 510,100 10; pen down 100,100 20; touch1 move 520,100 30;"
+               "pen move 110,100 40; pen up 110,100 50; touch1 move 530,100 60; touch1 up 530,100 70"
+            << "D1:500 M:510 U1 D1:100 M:110 U1";
+        QTest::newRow("a pen that ends a finger's drag of DE")
+            << "touch1 down 500,405 0; touch1 move 500,440 10; pen down 100,100 1500; touch1 up 500,440 1600;"
+               "pen up 100,100 1700"
+            << "D1:500 M:500 U1 D1:100 U1";
+        QTest::newRow("a palm while the pen writes") << "pen down 100,100 0; touch1 down 500,100 10;"
+                                                       "touch1 move 510,100 20; pen move 110,100 30; pen up 110,100 40;"
+                                                       "touch1 move 520,100 50; touch1 up 520,100 60"
+                                                    << "D1:100 M:110 U1";
+        QTest::newRow("a palm within a second of the pen, still down long after")
+            << "pen down 100,100 0; pen up 100,100 10; touch1 down 500,100 1009; touch1 move 510,100 3000;"
+               "touch1 up 510,100 3100"
+            << "D1:100 U1";
+        QTest::newRow("a palm under a hovering pen and within a second of its going, a finger after")
+            << "pen hover 100,100 0; touch1 down 500,100 5000; touch1 up 500,100 5010; pen leave 100,100 5020;"
+               "touch2 down 600,100 6019; touch2 up 600,100 6020; touch3 down 700,100 6020; touch3 up 700,100 6030"
+            << "M:100 D1:700 U1";
+        QTest::newRow("a finger after a quiet second")
+            << "pen down 100,100 0; pen up 100,100 10; touch1 down 500,100 1010; touch1 move 510,100 1020;"
+               "touch1 up 510,100 1030"
+            << "D1:100 U1 D1:500 M:510 U1";
+        QTest::newRow("the mouse at once") << "pen down 100,100 0; pen up 100,100 10; mouse down 300,100 11;"
+                                             "mouse move 310,100 12; mouse up 310,100 13"
+                                          << "D1:100 U1 D1:300 M:310 U1";
+        QTest::newRow("a second finger waits for the first to lift, and for its own")
+            << "touch1 down 500,100 0; touch2 down 600,100 10; touch1 up 500,100 20; touch2 move 610,100 30;"
+               "touch2 up 610,100 40; touch2 down 620,100 50; touch2 up 620,100 60"
+            << "D1:500 U1 D1:620 U1";
+        QTest::newRow("ids never pressed, releases with no press")
+            << "touch7 move 500,100 0; touch7 up 500,100 10; pen up 100,100 20; mouse up 300,100 30"
+            << "";
+        QTest::newRow("a time stamp going back counts as now")
+            << "pen down 100,100 5000; pen up 100,100 5010; touch1 down 500,100 100; touch1 up 500,100 110;"
+               "touch2 down 600,100 1100; touch2 up 600,100 1110"
+            << "D1:100 U1 D1:600 U1";
+        QTest::newRow("a touch cancelled mid-drag ends as its release")
+            << "touch1 down 500,405 0; touch1 move 500,440 10; touch1 cancel 500,440 20; touch1 move 500,470 30"
+            << "D1:500 M:500 U1";
+    }
+
+    void thePenComesFirst()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, calls);
+        CallLog log;
+        forms::PointerArbiter arbiter(log);
+        for (const forms::PointerInput& step : pointerSteps(steps))
+            arbiter.handle(step);
+        QCOMPARE(log.calls.join(' '), calls);
+        QVERIFY(!arbiter.holding());
+    }
+
+    // The same, from tablet, touch and mouse events as Qt delivers them.
+    void thePenComesFirstOnTheDesktop_data() { thePenComesFirst_data(); }
+    void thePenComesFirstOnTheDesktop()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, calls);
+        Form1 form;
+        QStringList log;
+        auto* board = form.controls().gamen;
+        connect(board, &qtwin::BoardView::MouseDown, [&log](int16_t b, int16_t, float x, float) {
+            log << QStringLiteral("D%1:%2").arg(b).arg(x);
+        });
+        connect(board, &qtwin::BoardView::MouseMove, [&log](int16_t, int16_t, float x, float) { log << QStringLiteral("M:%1").arg(x); });
+        connect(board, &qtwin::BoardView::MouseUp, [&log](int16_t b, int16_t, float, float) { log << QStringLiteral("U%1").arg(b); });
+        for (const forms::PointerInput& step : pointerSteps(steps))
+            sendToBoard(board, step);
+        QCOMPARE(log.join(' '), calls);
+        QCOMPARE(form.scene().state.dragging, 0.f); // every row lets go in the end
+        QCOMPARE(form.scene().figure.Line2(1).BorderColor(), forms::QBColor(12));
+    }
+
     void oneFingerDragsDEWithOnePress()
     {
         Form1 form;

@@ -8,23 +8,22 @@
 #include "platform/qt/PainterCanvas.h"
 #include "platform/qt/QtTypes.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QTabletEvent>
+#include <QTouchEvent>
 #include <algorithm>
 
 namespace qtwin {
 
 namespace {
 
-int16_t buttonCode(Qt::MouseButtons buttons)
-{
-    return int16_t((buttons & Qt::LeftButton ? forms::vbLeftButton : 0)
-                   | (buttons & Qt::RightButton ? forms::vbRightButton : 0)
-                   | (buttons & Qt::MiddleButton ? forms::vbMiddleButton : 0));
-}
+// Qt numbers the buttons as the pointer's held buttons are coded: 1 left, 2
+// right, 4 middle, then the others.
+int heldButtons(Qt::MouseButtons buttons) { return int(buttons); }
 
 int16_t shiftCode(Qt::KeyboardModifiers modifiers)
 {
@@ -69,7 +68,10 @@ BoardView::BoardView(forms::PictureBox& box, ImageSurface& surface, QWidget* par
     , surface_(surface)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true); // moves arrive with no button held too
+    setMouseTracking(true);  // moves arrive with no button held too
+    setTabletTracking(true); // and a pen's while it hovers
+    setAttribute(Qt::WA_AcceptTouchEvents);
+    QCoreApplication::instance()->installEventFilter(this);
     surface_.setDevicePixelRatio(devicePixelRatioF());
     for (const forms::BoardLabel* label : box_.labels())
         letters_.add(*label);
@@ -110,22 +112,20 @@ void BoardView::paintSurface(QPainter& painter, const QRect& area) const
         painter.drawImage(area, surface_.image(), deviceRect(area, surface_.devicePixelRatio()));
 }
 
-void BoardView::mousePressEvent(QMouseEvent* event)
-{
-    const QPointF at = event->position();
-    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
-}
+void BoardView::mousePressEvent(QMouseEvent* event) { mouseEvent(forms::PointerAction::Press, event); }
 
-void BoardView::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPointF at = event->position();
-    emit MouseMove(buttonCode(event->buttons()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
-}
+void BoardView::mouseMoveEvent(QMouseEvent* event) { mouseEvent(forms::PointerAction::Move, event); }
 
-void BoardView::mouseReleaseEvent(QMouseEvent* event)
+void BoardView::mouseReleaseEvent(QMouseEvent* event) { mouseEvent(forms::PointerAction::Release, event); }
+
+void BoardView::mouseEvent(forms::PointerAction action, QMouseEvent* event)
 {
+    // The mouse Qt makes of a touch that went unaccepted; the touch itself counts.
+    if (event->device() && event->device()->type() == QInputDevice::DeviceType::TouchScreen)
+        return;
     const QPointF at = event->position();
-    emit MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()), float(at.y()));
+    pointers_.handle({forms::PointerKind::Mouse, action, 0, heldButtons(event->buttons()),
+                      shiftCode(event->modifiers()), float(at.x()), float(at.y()), double(event->timestamp())});
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event)
@@ -159,22 +159,79 @@ void BoardView::focusOutEvent(QFocusEvent* event)
 
 void BoardView::tabletEvent(QTabletEvent* event)
 {
-    const QPointF at = event->position();
-    const int16_t shift = shiftCode(event->modifiers());
+    forms::PointerAction action;
     switch (event->type()) {
     case QEvent::TabletPress:
-        emit MouseDown(buttonCode(event->button()), shift, float(at.x()), float(at.y()));
+        action = forms::PointerAction::Press;
         break;
     case QEvent::TabletMove:
-        emit MouseMove(buttonCode(event->buttons()), shift, float(at.x()), float(at.y()));
+        action = forms::PointerAction::Move;
         break;
     case QEvent::TabletRelease:
-        emit MouseUp(buttonCode(event->button()), shift, float(at.x()), float(at.y()));
+        action = forms::PointerAction::Release;
         break;
     default:
         return;
     }
+    const QPointF at = event->position();
+    pointers_.handle({forms::PointerKind::Pen, action, int32_t(event->pointingDevice()->systemId()),
+                      heldButtons(event->buttons()), shiftCode(event->modifiers()), float(at.x()), float(at.y()),
+                      double(event->timestamp())});
     event->accept();
+}
+
+bool BoardView::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        touchEvent(static_cast<QTouchEvent*>(event));
+        return true;
+    case QEvent::TouchCancel:
+        pointers_.cancelTouches(double(static_cast<QTouchEvent*>(event)->timestamp()));
+        return true;
+    default:
+        return QWidget::event(event);
+    }
+}
+
+void BoardView::touchEvent(QTouchEvent* event)
+{
+    const int16_t shift = shiftCode(event->modifiers());
+    for (const QEventPoint& point : event->points()) {
+        forms::PointerAction action;
+        switch (point.state()) {
+        case QEventPoint::State::Pressed:
+            action = forms::PointerAction::Press;
+            break;
+        case QEventPoint::State::Updated:
+            action = forms::PointerAction::Move;
+            break;
+        case QEventPoint::State::Released:
+            action = forms::PointerAction::Release;
+            break;
+        default:
+            continue; // a finger that stayed where it was
+        }
+        // Where the toolkit places a touch on a widget: also for one a test
+        // or another program sends, which carries only its global place.
+        const QPointF at = mapFromGlobal(point.globalPosition());
+        pointers_.handle({forms::PointerKind::Touch, action, int32_t(point.id()),
+                          action == forms::PointerAction::Release ? 0 : forms::vbLeftButton, shift, float(at.x()),
+                          float(at.y()), double(event->timestamp())});
+    }
+    event->accept();
+}
+
+bool BoardView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::TabletLeaveProximity) {
+        const auto* pen = static_cast<QTabletEvent*>(event);
+        pointers_.handle({forms::PointerKind::Pen, forms::PointerAction::Leave, int32_t(pen->pointingDevice()->systemId()),
+                          0, 0, 0, 0, double(pen->timestamp())});
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace qtwin

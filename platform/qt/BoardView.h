@@ -1,11 +1,14 @@
 #pragma once
 
 #include "forms/DirtySink.h"
+#include "forms/PointerArbiter.h"
 #include "platform/qt/PainterCanvas.h"
 
 #include <QRect>
 #include <QWidget>
 #include <cstdint>
+
+class QTouchEvent;
 
 namespace forms {
 class PictureBox;
@@ -17,9 +20,11 @@ class ImageSurface;
 
 // The widget that shows a picture box: its chalk surface with the retained
 // line shapes on top and the labels above those, repainting only the
-// rectangles the box reports as changed. It reports the mouse, and a pen, in
-// the box's pixels, and the keys it has a use for.
-class BoardView : public QWidget, public forms::DirtySink {
+// rectangles the box reports as changed. It reports the mouse, a pen and
+// touches as the mouse of the one pointer that holds the board (the pen
+// before a hand resting on the glass), in the box's pixels, and the keys it
+// has a use for.
+class BoardView : public QWidget, public forms::DirtySink, private forms::MouseEvents {
     Q_OBJECT
 public:
     BoardView(forms::PictureBox& box, ImageSurface& surface, QWidget* parent = nullptr);
@@ -48,11 +53,21 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    // A pen acts as the mouse, its tip as the left button. The events are
-    // taken here, so the toolkit does not make a second, mouse copy of them.
+    // A pen acts as the mouse, its tip as the left button, and so does a
+    // finger. The events are taken here, so the toolkit does not make a
+    // second, mouse copy of them.
     void tabletEvent(QTabletEvent* event) override;
+    bool event(QEvent* event) override;
+    // A pen leaving the tablet's range is told to the application only.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void mouseDown(int16_t Button, int16_t Shift, float X, float Y) override { emit MouseDown(Button, Shift, X, Y); }
+    void mouseMove(int16_t Button, int16_t Shift, float X, float Y) override { emit MouseMove(Button, Shift, X, Y); }
+    void mouseUp(int16_t Button, int16_t Shift, float X, float Y) override { emit MouseUp(Button, Shift, X, Y); }
+    void mouseEvent(forms::PointerAction action, QMouseEvent* event);
+    void touchEvent(QTouchEvent* event);
+
     // Copies one slab of the surface, or the board colour while it is blank.
     void paintSurface(QPainter& painter, const QRect& area) const;
 
@@ -63,6 +78,7 @@ private:
     // lines rasterise far faster against one rectangle than against a region
     // of many, and one event's changes lie close together.
     QRect pending_;
+    forms::PointerArbiter pointers_{*this};
 };
 
 } // namespace qtwin

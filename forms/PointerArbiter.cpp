@@ -1,0 +1,155 @@
+#include "forms/PointerArbiter.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace forms {
+
+namespace {
+
+// The buttons a pointer can report, DOM and Qt numbering them alike: left,
+// right, middle, back, forward and a pen's eraser or a sixth button.
+constexpr int kButtonBits = 63;
+
+// A button bit as the handlers code it: 1, 2 and 4 as they are; any other
+// button is 0, which matches neither the left nor the right button's test.
+int16_t buttonCode(int bit) { return int16_t(bit & 7); }
+
+bool lifts(const PointerInput& in)
+{
+    return in.action == PointerAction::Release || in.action == PointerAction::Cancel;
+}
+
+} // namespace
+
+PointerArbiter::PointerArbiter(MouseEvents& board)
+    : board_(board)
+{
+}
+
+// Time moves on by what the stamps say since the last one. A stamp that goes
+// back, or is not a number, counts as now; so a clock that starts again from
+// zero (a wrapped window-system clock) loses nothing but that one step.
+double PointerArbiter::advance(double stamp)
+{
+    if (!std::isfinite(stamp))
+        return now_;
+    if (stamp_ && stamp > *stamp_)
+        now_ += stamp - *stamp_;
+    stamp_ = stamp;
+    return now_;
+}
+
+void PointerArbiter::notePen(const PointerInput& in)
+{
+    penLast_ = now_;
+    // A pen that reports hover sends moves with no button until it goes.
+    penHovers_ = in.action == PointerAction::Move && (in.buttons & kButtonBits) == 0;
+}
+
+bool PointerArbiter::penInUse() const
+{
+    return (holder_ && holder_->kind == PointerKind::Pen) || penHovers_
+        || (penLast_ && now_ - *penLast_ < kPenQuietMs);
+}
+
+bool PointerArbiter::isHolder(const PointerInput& in) const
+{
+    return holder_ && holder_->kind == in.kind && holder_->id == in.id;
+}
+
+bool PointerArbiter::handle(const PointerInput& in)
+{
+    if (in.kind != PointerKind::Mouse)
+        advance(in.time);
+    if (in.kind == PointerKind::Pen)
+        notePen(in);
+    if (in.action == PointerAction::Leave || setAsideTouch(in))
+        return holding();
+    if (isHolder(in)) {
+        follow(in);
+        return holding();
+    }
+    const bool presses = in.action == PointerAction::Press && (in.buttons & kButtonBits) != 0;
+    if (in.kind == PointerKind::Touch) {
+        if (presses && (holder_ || penInUse()))
+            setAside_.push_back(in.id);
+        else if (presses)
+            take(in);
+        return holding(); // a touch that never pressed is no one's
+    }
+    if (!holder_ && presses) {
+        take(in);
+    } else if (presses && in.kind == PointerKind::Pen && holder_->kind == PointerKind::Touch) {
+        setAside_.push_back(holder_->id);
+        letGo();
+        take(in);
+    } else if (!holder_ && in.action == PointerAction::Move) {
+        board_.mouseMove(0, in.shift, in.x, in.y); // hovering
+    }
+    return holding();
+}
+
+bool PointerArbiter::setAsideTouch(const PointerInput& in)
+{
+    if (in.kind != PointerKind::Touch)
+        return false;
+    const auto found = std::find(setAside_.begin(), setAside_.end(), in.id);
+    if (found == setAside_.end())
+        return false;
+    // A press means its lift went missing: the id is a new touch now.
+    if (lifts(in) || in.action == PointerAction::Press)
+        setAside_.erase(found);
+    return in.action != PointerAction::Press;
+}
+
+void PointerArbiter::cancelTouches(double time)
+{
+    advance(time);
+    setAside_.clear();
+    if (holder_ && holder_->kind == PointerKind::Touch)
+        letGo();
+}
+
+void PointerArbiter::take(const PointerInput& in)
+{
+    holder_ = Holder{in.kind, in.id, 0, in.shift, in.x, in.y};
+    follow(in);
+}
+
+void PointerArbiter::follow(const PointerInput& in)
+{
+    const bool gone = in.action == PointerAction::Cancel || (in.kind == PointerKind::Touch && lifts(in));
+    const int buttons = gone ? 0 : in.buttons & kButtonBits;
+    holder_->shift = in.shift;
+    holder_->x = in.x;
+    holder_->y = in.y;
+    if (buttons != holder_->buttons)
+        changeTo(buttons, in.shift, in.x, in.y); // a press or a release, not a move
+    else if (in.action == PointerAction::Move)
+        board_.mouseMove(buttonCode(buttons), in.shift, in.x, in.y);
+}
+
+// Every button that went up, then every one that came down, at this place.
+// The last one let go, the board is free again.
+void PointerArbiter::changeTo(int buttons, int16_t shift, float x, float y)
+{
+    const int gone = holder_->buttons & ~buttons, came = buttons & ~holder_->buttons;
+    holder_->buttons = buttons;
+    if (buttons == 0)
+        holder_.reset();
+    for (int bit = 1; bit <= kButtonBits; bit <<= 1)
+        if (gone & bit)
+            board_.mouseUp(buttonCode(bit), shift, x, y);
+    for (int bit = 1; bit <= kButtonBits; bit <<= 1)
+        if (came & bit)
+            board_.mouseDown(buttonCode(bit), shift, x, y);
+}
+
+void PointerArbiter::letGo()
+{
+    const Holder was = *holder_;
+    changeTo(0, was.shift, was.x, was.y);
+}
+
+} // namespace forms

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "forms/MouseEvents.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace forms {
+
+enum class PointerKind : uint8_t { Mouse, Pen, Touch };
+
+// What happened to the pointer. A chord's second button comes as a Move whose
+// held buttons changed; Leave is a pen hovering away from the board.
+enum class PointerAction : uint8_t { Press, Move, Release, Cancel, Leave };
+
+// One event of one pointer, as the platform reports it.
+struct PointerInput {
+    PointerKind kind = PointerKind::Mouse;
+    PointerAction action = PointerAction::Move;
+    int32_t id = 0;
+    // The buttons held after the event: 1 the left button, a pen's tip or a
+    // finger, 2 right, 4 middle, 8 to 32 any other.
+    int buttons = 0;
+    int16_t shift = 0;
+    float x = 0, y = 0;
+    double time = 0; // milliseconds, on one clock for pens and touches
+};
+
+// Decides which pointer holds the board and turns its events into the board's
+// mouse calls. One pointer holds it at a time, from its press until its last
+// button is let go, except that the pen comes first: a pen's press takes the
+// board from a touch, and touches that begin while a pen is in use (down,
+// hovering, or heard from within the last second) are set aside until they
+// lift, so that a hand resting on the glass neither writes nor drags. The
+// mouse is never set aside. Changes of the held buttons are told as releases,
+// then presses; the other moves of the holder, and moves while nothing holds
+// the board (a mouse or a pen hovering), as moves.
+class PointerArbiter {
+public:
+    static constexpr double kPenQuietMs = 1000;
+
+    explicit PointerArbiter(MouseEvents& board);
+
+    // Returns whether a pointer holds the board afterwards.
+    bool handle(const PointerInput& input);
+    // The system took every touch away (a gesture of its own).
+    void cancelTouches(double time);
+    bool holding() const { return holder_.has_value(); }
+
+private:
+    struct Holder {
+        PointerKind kind;
+        int32_t id;
+        int buttons;
+        int16_t shift;
+        float x, y;
+    };
+
+    double advance(double stamp);
+    void notePen(const PointerInput& input);
+    bool penInUse() const;
+    bool isHolder(const PointerInput& input) const;
+    // Consumes the events of a touch that is set aside; true when it did.
+    bool setAsideTouch(const PointerInput& input);
+    void take(const PointerInput& input);
+    void follow(const PointerInput& input);
+    void changeTo(int buttons, int16_t shift, float x, float y);
+    void letGo(); // the holder's buttons released, as its release would
+
+    MouseEvents& board_;
+    std::optional<Holder> holder_;
+    std::vector<int32_t> setAside_; // touches, until they lift
+    bool penHovers_ = false;
+    double now_ = 0;               // elapsed on the pointers' clock; it never runs back
+    std::optional<double> stamp_;  // the last time stamp taken
+    std::optional<double> penLast_; // when the pen was last heard of
+};
+
+} // namespace forms
