@@ -34,6 +34,8 @@ void PageForm::buildControls()
     }
 }
 
+bool PageForm::pointer(const forms::PointerInput& input) { return !ended_ && pointers_.handle(input); }
+
 void PageForm::mouseDown(int16_t button, int16_t shift, float x, float y)
 {
     if (!ended_)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/FormWindow.h"
+#include "forms/PointerArbiter.h"
 #include "platform/web/CanvasSurface.h"
 #include "platform/web/DomPalette.h"
 #include "platform/web/PageView.h"
@@ -14,13 +15,13 @@ namespace web {
 // The program's one window as a page: the elements of the layout around
 // Form1, with every DOM event the page's script hands over routed to the
 // handler of that name. Start-up has run when the constructor returns.
-class PageForm : public forms::FormWindow {
+class PageForm : public forms::FormWindow, private forms::MouseEvents {
 public:
     PageForm();
 
-    void mouseDown(int16_t button, int16_t shift, float x, float y);
-    void mouseMove(int16_t button, int16_t shift, float x, float y);
-    void mouseUp(int16_t button, int16_t shift, float x, float y);
+    // One event of one pointer on the board; whether a pointer holds the
+    // board afterwards, so that the page follows it off the board too.
+    bool pointer(const forms::PointerInput& input);
     // Whether the board took the key, so that the page does nothing more with it.
     bool keyDown(int16_t keyCode, int16_t shift);
     bool keyUp(int16_t keyCode, int16_t shift);
@@ -37,11 +38,15 @@ public:
 
 private:
     void buildControls();
+    void mouseDown(int16_t button, int16_t shift, float x, float y) override;
+    void mouseMove(int16_t button, int16_t shift, float x, float y) override;
+    void mouseUp(int16_t button, int16_t shift, float x, float y) override;
 
     CanvasSurface surface_;
     DomPalette palette_;
     window::Form1 form1_;
     std::optional<PageView> view_;
+    forms::PointerArbiter pointers_{*this};
     bool ended_ = false;
 };
 

@@ -1,22 +1,23 @@
-// Presses, moves and releases on the board, and the keys it has a use for,
-// handed to the exported handlers
-// with the desktop's meaning: Pointer Events where the browser has them,
-// mouse and touch events where it does not. The pen tip and a finger are the
-// left button.
+// Presses, moves and releases on the board, and the keys it has a use for.
+// Each pointer event is handed to the board as it comes: the pointer's kind
+// and id, the buttons it holds, where and when. The board decides which
+// pointer counts (a pen before a hand resting on the glass). Pointer Events
+// where the browser has them, mouse and touch events where it does not.
 //
-// Which button went down or up is read from the change of the held buttons
-// between events, never from `button` on a move: during a chord the engines
-// disagree about it (WebKit reports 0 on the move after one).
+// The buttons are read from `buttons`, never from `button` on a move: during
+// a chord the engines disagree about it (WebKit reports 0 on the move after one).
 //
-// Nothing here cancels a press: WebKit sends a pen no more events once its
-// pointerdown is cancelled. Scrolling, zooming, selection and callouts are
-// kept off the board by its style instead.
+// Nothing here cancels a pointerdown: WebKit sends a pen no more events once
+// it is cancelled. Scrolling, zooming, selection and callouts are kept off the
+// board by its style. A touchstart on the board alone is cancelled: iPadOS's
+// handwriting and its magnifier would otherwise take quick pen strokes away
+// from the page, and pointer events keep coming.
 mergeInto(LibraryManager.library, {
   $Input__deps: ['$Page'],
   $Input: {
-    held: 0,         // the DOM `buttons` bits the handlers were last told of
-    pointerId: null, // the pointer that pressed, until it lets go
-    touchId: null,   // the same for a touch, where there are no pointer events
+    holding: false, // whether a pointer holds the board, as the board last said
+    kinds: {mouse: 0, pen: 1, touch: 2}, // as forms::PointerKind; any other acts as a mouse
+    PRESS: 0, MOVE: 1, RELEASE: 2, CANCEL: 3, LEAVE: 4, // as forms::PointerAction
 
     listen: function(board) {
       Input.board = board;
@@ -26,11 +27,12 @@ mergeInto(LibraryManager.library, {
         Input.listenToMouse(board);
         Input.listenToTouches(board);
       }
+      board.addEventListener('touchstart', function(e) { e.preventDefault(); }, {passive: false});
       Input.listenToKeys(board);
       // The menu stays off the board, and off the page while the board holds
       // the pointer, where its presses count.
       document.addEventListener('contextmenu', function(e) {
-        if (e.target === board || Input.holding()) e.preventDefault();
+        if (e.target === board || Input.holding) e.preventDefault();
       }, true);
       // A press anywhere but on the board leaves the keyboard focus where it
       // was (buttons and radios still answer the click), so that a presenter's
@@ -49,92 +51,56 @@ mergeInto(LibraryManager.library, {
       Input.board.focus({preventScroll: true});
     },
 
-    holding: function() { return Input.pointerId !== null || Input.held != 0; },
-
-    // While the board holds a pointer, that pointer's events are taken where
-    // the engine sends them: Firefox sends a second button pressed off the
-    // board, chord and all, to the element under the pointer. An event aimed
-    // at the board is left to the board's own listener, so each counts once.
+    // While the board holds a pointer, its events are taken where the engine
+    // sends them: Firefox sends a second button pressed off the board, chord
+    // and all, to the element under the pointer. An event aimed at the board
+    // is left to the board's own listener, so each counts once.
     elsewhere: function(type, take) {
       document.addEventListener(type, function(e) {
-        if (e.target !== Input.board && Input.holding()) take(e);
+        if (e.target !== Input.board && Input.holding) take(e);
       }, true);
     },
-
-    // A DOM `buttons` bit as the handlers code it: 1 left, 2 right and 4
-    // middle are the same in both; any other button matches neither test.
-    code: function(bit) { return bit & 7; },
 
     // The `buttons` bit of a DOM `button` number.
     bitOf: function(button) { return [1, 4, 2, 8, 16, 32][button] || 0; },
 
-    // Positions in board pixels, through the scale the window is shown at.
-    deliver: function(handler, button, point, e) {
+    // One event of one pointer, at `point` (the event, one of its coalesced
+    // moves, or a touch), in board pixels through the scale the window is
+    // shown at.
+    hand: function(kind, id, action, buttons, point, e) {
+      if (Page.ended) return;
       var r = Input.board.getBoundingClientRect();
       var shift = (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
-      handler(button, shift, (point.clientX - r.left) / Page.scale, (point.clientY - r.top) / Page.scale);
+      Input.holding = !!_pb_pointer(kind, id, action, buttons, shift, (point.clientX - r.left) / Page.scale,
+                                    (point.clientY - r.top) / Page.scale, e.timeStamp);
     },
 
-    // Tells the handlers of every button that went up and then every one that
-    // came down since the last event, at this event's place. Returns whether
-    // anything changed.
-    changeTo: function(now, point, e) {
-      var gone = Input.held & ~now, came = now & ~Input.held;
-      Input.held = now;
-      for (var bit = 1; bit <= 32; bit <<= 1)
-        if (gone & bit && !Page.ended) Input.deliver(_pb_mouse_up, Input.code(bit), point, e);
-      for (bit = 1; bit <= 32; bit <<= 1)
-        if (came & bit && !Page.ended) Input.deliver(_pb_mouse_down, Input.code(bit), point, e);
-      return (gone | came) != 0;
-    },
-
-    move: function(point, e) {
-      if (!Page.ended) Input.deliver(_pb_mouse_move, Input.held & 7, point, e);
-    },
-
-    // The held buttons of a pointer event; a pen's eraser end touching acts
-    // as its tip does.
-    buttonsOf: function(e) {
-      var buttons = e.buttons;
+    // The buttons a pointer event leaves held. A press counts its own button
+    // where an engine reports none; a pen's eraser end acts as its tip.
+    buttonsOf: function(e, action) {
+      if (action == Input.RELEASE) return 0; // the last button let go
+      var buttons = e.buttons | (action == Input.PRESS ? Input.bitOf(e.button) : 0);
       if (e.pointerType == 'pen' && buttons & 32) buttons = (buttons & ~32) | 1;
       return buttons;
     },
 
     listenToPointers: function(board) {
-      // One pointer at a time: the first to press has the board until it
-      // lets go; a second finger is ignored, as the desktop takes only the
-      // first touch as the mouse.
-      function ours(e) {
-        return !Page.ended && e.isPrimary && (Input.pointerId === null || Input.pointerId === e.pointerId);
+      function handOver(action) {
+        return function(e) {
+          if (action == Input.PRESS && board.setPointerCapture) board.setPointerCapture(e.pointerId);
+          var kind = Input.kinds[e.pointerType] || 0, buttons = Input.buttonsOf(e, action);
+          var points = action == Input.MOVE && e.getCoalescedEvents ? e.getCoalescedEvents() : [];
+          if (!points.length) points = [e];
+          for (var i = 0; i < points.length; ++i) Input.hand(kind, e.pointerId, action, buttons, points[i], e);
+        };
       }
-      board.addEventListener('pointerdown', function(e) {
-        if (!ours(e)) return;
-        Input.pointerId = e.pointerId;
-        if (board.setPointerCapture) board.setPointerCapture(e.pointerId);
-        var now = Input.buttonsOf(e);
-        if (!(now & ~Input.held)) now |= Input.bitOf(e.button); // an engine that reported no button
-        Input.changeTo(now, e, e);
-      });
-      function moved(e) {
-        if (!ours(e)) return;
-        if (Input.pointerId !== null && Input.changeTo(Input.buttonsOf(e), e, e))
-          return; // a second button went down or up: a press or release, not a move
-        var moves = e.getCoalescedEvents ? e.getCoalescedEvents() : [];
-        if (!moves.length) moves = [e];
-        for (var i = 0; i < moves.length; ++i) Input.move(moves[i], e);
+      var actions = {pointerdown: Input.PRESS, pointermove: Input.MOVE, pointerup: Input.RELEASE,
+                     pointercancel: Input.CANCEL, pointerleave: Input.LEAVE};
+      for (var type in actions) {
+        var take = handOver(actions[type]);
+        board.addEventListener(type, take);
+        if (type != 'pointerdown' && type != 'pointerleave') Input.elsewhere(type, take);
       }
-      // The last button let go, or the browser took the pointer over.
-      function release(e) {
-        if (!ours(e) || Input.pointerId === null) return;
-        Input.pointerId = null;
-        Input.changeTo(0, e, e);
-      }
-      board.addEventListener('pointermove', moved);
-      board.addEventListener('pointerup', release);
-      board.addEventListener('pointercancel', release);
-      Input.elsewhere('pointermove', moved);
-      Input.elsewhere('pointerup', release);
-      Input.elsewhere('pointercancel', release);
     },
 
     // The keys the board has a use for, by the codes of the window system
@@ -163,22 +129,24 @@ mergeInto(LibraryManager.library, {
 
     // Without pointer capture, a press is followed over the whole document
     // until its last button is let go, so that moves and the release off the
-    // board still reach it.
+    // board still reach it. Older engines give no `buttons`: they are counted
+    // from the presses and releases.
     listenToMouse: function(board) {
-      var following = false;
-      function moved(e) {
-        if (Input.touchId === null) Input.move(e, e);
+      var held = 0, following = false;
+      function handOver(action, buttons, e) {
+        held = buttons;
+        Input.hand(0, 1, action, buttons, e, e);
       }
+      function moved(e) { handOver(Input.MOVE, held, e); }
       function released(e) {
-        Input.changeTo(Input.held & ~Input.bitOf(e.button), e, e);
-        if (Input.held) return;
+        handOver(Input.RELEASE, held & ~Input.bitOf(e.button), e);
+        if (held) return;
         following = false;
         document.removeEventListener('mousemove', moved, true);
         document.removeEventListener('mouseup', released, true);
       }
       function pressed(e) {
-        if (Page.ended || Input.touchId !== null) return;
-        Input.changeTo(Input.held | Input.bitOf(e.button), e, e);
+        handOver(Input.PRESS, held | Input.bitOf(e.button), e);
         if (following) return;
         following = true;
         document.addEventListener('mousemove', moved, true);
@@ -191,36 +159,25 @@ mergeInto(LibraryManager.library, {
       });
     },
 
-    // Touch events stay with the element they began on. Cancelling them is
-    // what keeps the page from scrolling in browsers that know no
-    // `touch-action`, and keeps them from making up mouse events.
+    // Touch events stay with the element they began on; Safari's pencil
+    // touches say so in `touchType`. Cancelling them keeps the page from
+    // scrolling where there is no `touch-action`, and from making up mouse
+    // events.
     listenToTouches: function(board) {
-      function ourTouch(e) {
-        for (var i = 0; i < e.changedTouches.length; ++i)
-          if (e.changedTouches[i].identifier === Input.touchId) return e.changedTouches[i];
-        return null;
+      function handOver(action) {
+        return function(e) {
+          if (action == Input.MOVE) e.preventDefault();
+          for (var i = 0; i < e.changedTouches.length; ++i) {
+            var touch = e.changedTouches[i], kind = touch.touchType == 'stylus' ? 1 : 2;
+            Input.hand(kind, touch.identifier, action, action <= Input.MOVE ? 1 : 0, touch, e);
+          }
+        };
       }
       var options = {passive: false};
-      board.addEventListener('touchstart', function(e) {
-        e.preventDefault();
-        if (Page.ended || Input.touchId !== null || Input.held) return;
-        var touch = e.changedTouches[0];
-        Input.touchId = touch.identifier;
-        Input.changeTo(1, touch, e);
-      }, options);
-      board.addEventListener('touchmove', function(e) {
-        e.preventDefault();
-        var touch = ourTouch(e);
-        if (touch) Input.move(touch, e);
-      }, options);
-      function lifted(e) {
-        var touch = ourTouch(e);
-        if (!touch) return;
-        Input.touchId = null;
-        Input.changeTo(0, touch, e);
-      }
-      board.addEventListener('touchend', lifted);
-      board.addEventListener('touchcancel', lifted);
+      board.addEventListener('touchstart', handOver(Input.PRESS), options);
+      board.addEventListener('touchmove', handOver(Input.MOVE), options);
+      board.addEventListener('touchend', handOver(Input.RELEASE));
+      board.addEventListener('touchcancel', handOver(Input.CANCEL));
     },
   },
 });

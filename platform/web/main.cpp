@@ -21,22 +21,17 @@ EMSCRIPTEN_KEEPALIVE void pb_start()
         page = new web::PageForm;
 }
 
-EMSCRIPTEN_KEEPALIVE void pb_mouse_down(int button, int shift, float x, float y)
+// One event of one pointer: kind and action as forms::PointerKind and
+// forms::PointerAction number them, the buttons held after it, the modifier
+// keys, where in board pixels and when in milliseconds. Returns 1 while a
+// pointer holds the board.
+EMSCRIPTEN_KEEPALIVE int pb_pointer(int kind, int id, int action, int buttons, int shift, float x, float y, double time)
 {
-    if (page)
-        page->mouseDown(int16_t(button), int16_t(shift), x, y);
-}
-
-EMSCRIPTEN_KEEPALIVE void pb_mouse_move(int button, int shift, float x, float y)
-{
-    if (page)
-        page->mouseMove(int16_t(button), int16_t(shift), x, y);
-}
-
-EMSCRIPTEN_KEEPALIVE void pb_mouse_up(int button, int shift, float x, float y)
-{
-    if (page)
-        page->mouseUp(int16_t(button), int16_t(shift), x, y);
+    if (!page || kind < 0 || kind > 2 || action < 0 || action > 4)
+        return 0;
+    return page->pointer({forms::PointerKind(kind), forms::PointerAction(action), id, buttons, int16_t(shift), x, y, time})
+        ? 1
+        : 0;
 }
 
 // Returns 1 when the board took the key, which the page then cancels.

@@ -115,6 +115,10 @@ async function puppeteerTab(launched, engine, url, prelude) {
       move: (x, y) => page.touchscreen.touchMove(x, y),
       end: () => page.touchscreen.touchEnd(),
     },
+    // One step of a pen: 'down', 'move' (pressed) or 'up'.
+    penStep: cdp ? (what, x, y) => penEvent({down: 'mousePressed', move: 'mouseMoved', up: 'mouseReleased'}[what], x, y,
+                                            what === 'up' ? 0 : 1)
+                 : "puppeteer-core's WebDriver BiDi has no pen",
     pen: cdp ? async points => {
       await penEvent('mousePressed', ...points[0], 1);
       for (const [x, y] of points.slice(1)) await penEvent('mouseMoved', x, y, 1);

@@ -243,6 +243,60 @@ async function checkFinger(tab, how) {
          `${how}: a finger drags DE, and the page does not scroll`);
 }
 
+// A pen and a hand on the glass in memo mode, from a quiet start: the steps
+// ([who, what, x, y] in board pixels, or ['wait', ms]), where there must be
+// chalk, and where none may be.
+const PALM = [
+  ['a palm first: the pen takes the board, and the palm leaves only its first mark',
+   [['touch', 'down', 500, 300], ['touch', 'move', 540, 300], ['pen', 'down', 100, 200], ['touch', 'move', 620, 300],
+    ['pen', 'move', 300, 200], ['pen', 'up', 300, 200], ['touch', 'up', 620, 300]], [[200, 200], [520, 300]], [[580, 300]]],
+  ['a palm put down while the pen writes draws nothing',
+   [['pen', 'down', 100, 250], ['touch', 'down', 500, 350], ['touch', 'move', 600, 350], ['pen', 'move', 300, 250],
+    ['pen', 'up', 300, 250], ['touch', 'up', 600, 350]], [[200, 250]], [[550, 350]]],
+  ['a finger right after the pen draws nothing',
+   [['pen', 'down', 100, 400], ['pen', 'move', 300, 400], ['pen', 'up', 300, 400], ['touch', 'down', 500, 400],
+    ['touch', 'move', 600, 400], ['touch', 'up', 600, 400]], [[200, 400]], [[550, 400]]],
+  ['a finger writes after a quiet second',
+   [['pen', 'down', 100, 450], ['pen', 'move', 300, 450], ['pen', 'up', 300, 450], ['wait', 1100],
+    ['touch', 'down', 500, 450], ['touch', 'move', 600, 450], ['touch', 'up', 600, 450]], [[200, 450], [550, 450]], []],
+];
+
+async function checkPalm(tab) {
+  if (typeof tab.penStep === 'string' || typeof tab.touch === 'string')
+    return skip('a pen over a resting hand', typeof tab.penStep === 'string' ? tab.penStep : tab.touch);
+  const touch = {down: 'start', move: 'move', up: 'end'};
+  for (const [what, steps, chalk, bare] of PALM) {
+    await tab.reset();
+    await tab.clickControl('Command3');
+    await sleep(1100); // the last row's pen is quiet
+    for (const [who, step, x, y] of steps) {
+      if (who === 'wait') await sleep(step);
+      else if (who === 'pen') await tab.penStep(step, ...tab.at(x, y));
+      else await tab.touch[touch[step]](...tab.at(x, y));
+    }
+    const got = await tab.colours(chalk.concat(bare), 'palm');
+    expect(got.every((c, i) => (i < chalk.length) !== near(c, GREEN, 40)), `${what}: ${JSON.stringify(got)}`);
+  }
+  // A touch that starts on the board is cancelled, so that iPadOS's handwriting
+  // takes no stroke away; one on a button is not, and the button answers.
+  await tab.reset();
+  await tab.evaluate(() => {
+    window.touchStarts = [];
+    addEventListener('touchstart', e => touchStarts.push([e.target.id, e.defaultPrevented]));
+  });
+  await tab.touch.start(...tab.at(300, 300));
+  await tab.touch.end();
+  const [x, y] = await tab.evaluate(() => {
+    const b = document.getElementById('Command3').getBoundingClientRect();
+    return [b.left + b.width / 2, b.top + b.height / 2];
+  });
+  await tab.touch.start(x, y);
+  await tab.touch.end();
+  const starts = await tab.evaluate(() => [touchStarts, !document.querySelector('#Option1_0 input').disabled]);
+  expect(JSON.stringify(starts) === '[[["gamen",true],["Command3",false]],true]',
+         `a touch that starts on the board is cancelled, one on a button is not and presses it: ${JSON.stringify(starts)}`);
+}
+
 // A folder served from 127.0.0.1 under a sub-path, as a static host serves
 // it (each file may be kept ten minutes); it can be stopped and started again
 // on its port, with another folder. `inject` goes at the top of index.html.
@@ -395,8 +449,13 @@ try {
     await tab.reset();
     await tab.pen([tab.at(300, 405), tab.at(300, 425), tab.at(300, 445), tab.at(300, 465)]);
     got = await deAt(tab, [470, 410], 'pen');
-    expect(near(got[0], RED) && near(got[1], GREEN), 'a pen drags DE and lets it go');
+    await tab.clickControl('Command3');
+    await tab.pen([tab.at(100, 300), tab.at(200, 300), tab.at(300, 300)]);
+    const written = await tab.colours([[150, 300], [250, 300]], 'pen-chalk');
+    expect(near(got[0], RED) && near(got[1], GREEN) && written.every(c => near(c, RED, 40)),
+           'a pen drags DE and lets it go, and writes chalk');
   }
+  await checkPalm(tab);
 
   // Thick yellow chalk: a stroke 6 pixels wide.
   await tab.reset();
