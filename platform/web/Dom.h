@@ -16,8 +16,11 @@ void pbAddControl(int control, int kind, const char* name, int index, const char
                   int height, int fore, int back, const char* fontFamily, int fontPixels, int fontWeight,
                   const char* accessibleName, const char* description, int heading, const char* keys);
 void pbSetCaption(const char* caption);
-// Nothing answers any more; the tab closes where the browser lets it.
+// Nothing answers any more, nothing is kept; the tab closes where the browser lets it.
 void pbEnd();
+// From now on the board is kept in the tab whenever the page is hidden, and
+// one kept before by the page of this `release` is shown instead (pb_restore).
+void pbKeepBoard(const char* release);
 
 // The board: one animation frame is asked for, and in it the dirty rectangle is
 // shown from the chalk canvas and the figure drawn over it. The board's canvas

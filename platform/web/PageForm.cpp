@@ -2,6 +2,8 @@
 
 #include "platform/web/Dom.h"
 #include "platform/web/WebTypes.h"
+#include "forms/PictureBox.h"
+#include "window/BoardRecord.h"
 #include "window/FormLayout.h"
 
 namespace web {
@@ -72,6 +74,23 @@ void PageForm::lostFocus()
 {
     if (!ended_)
         form1_.handlers().gamen_LostFocus();
+}
+
+const std::string& PageForm::hidden()
+{
+    lostFocus();
+    record_ = window::WriteRecord(form1_.scene(), palette_);
+    return record_;
+}
+
+bool PageForm::restore(const char* record)
+{
+    if (ended_ || !window::ReadRecord(record, form1_.scene(), palette_))
+        return false;
+    const board::BoardState& s = form1_.scene().state;
+    form1_.handlers().gamen_MouseUp(forms::vbLeftButton, 0, s.lastX, s.lastY);
+    view_->resized(); // the chalk came back with it
+    return true;
 }
 
 void PageForm::click(int control)

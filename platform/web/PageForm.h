@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace web {
 
@@ -26,6 +27,13 @@ public:
     bool keyDown(int16_t keyCode, int16_t shift);
     bool keyUp(int16_t keyCode, int16_t shift);
     void lostFocus();
+    // The page is hidden: the keys held count no more, and the board's record
+    // is what the page keeps (window::WriteRecord).
+    const std::string& hidden();
+    // A board kept before is shown instead of this one, exactly as it was left
+    // but for a drag or stroke under way, which its release ends. False, and
+    // nothing changed, when the record does not read back.
+    bool restore(const char* record);
     // A click on the control in row `control` of the layout table.
     void click(int control);
     void paintFrame();
@@ -48,6 +56,7 @@ private:
     std::optional<PageView> view_;
     forms::PointerArbiter pointers_{*this};
     bool ended_ = false;
+    std::string record_;
 };
 
 } // namespace web

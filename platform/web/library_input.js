@@ -68,7 +68,7 @@ mergeInto(LibraryManager.library, {
     // moves, or a touch), in board pixels through the scale the window is
     // shown at.
     hand: function(kind, id, action, buttons, point, e) {
-      if (Page.ended) return;
+      if (Page.ended || Page.waiting) return;
       var r = Input.board.getBoundingClientRect();
       var shift = (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
       Input.holding = !!_pb_pointer(kind, id, action, buttons, shift, (point.clientX - r.left) / Page.scale,
@@ -113,7 +113,7 @@ mergeInto(LibraryManager.library, {
       function handOver(handler, e) {
         var code = Input.keyCodes[e.key];
         var shift = (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0) | (e.metaKey ? 8 : 0);
-        if (code && !Page.ended && handler(code, shift)) e.preventDefault();
+        if (code && !Page.ended && !Page.waiting && handler(code, shift)) e.preventDefault();
       }
       // Whether the pointer gave the board its focus: then it shows no ring.
       ['pointerdown', 'mousedown', 'touchstart'].forEach(function(type) {

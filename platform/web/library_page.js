@@ -21,6 +21,9 @@ mergeInto(LibraryManager.library, {
     frame: 0,
     shown: false,
     ended: false,
+    // While a board kept before is being read back, nothing is drawn or
+    // handed over; a frame asked for meanwhile is held until it is back.
+    waiting: false, frameHeld: false,
 
     rgb: function(c) {
       return 'rgb(' + ((c >> 16) & 255) + ',' + ((c >> 8) & 255) + ',' + (c & 255) + ')';
@@ -32,67 +35,6 @@ mergeInto(LibraryManager.library, {
       var stack = '"MS PGothic", "Hiragino Kaku Gothic ProN", "Hiragino Sans", "Yu Gothic", YuGothic, ' +
                   'Meiryo, "Noto Sans CJK JP", "Noto Sans JP", IPAPGothic, sans-serif';
       return weight + ' ' + pixels + 'px ' + (family ? '"' + family + '", ' : '') + stack;
-    },
-
-    // The scale at which the whole window fits the viewport both ways: exactly
-    // 1 where the viewport has the window's size. A viewport of no size (a
-    // hidden frame) keeps the last one.
-    fitScale: function() {
-      var root = document.documentElement, width = root.clientWidth, height = root.clientHeight;
-      if (!(width > 0 && height > 0)) return Page.scale;
-      return Math.min(width / Page.formWidth, height / Page.formHeight);
-    },
-
-    // The window centred in the viewport, its corner on a whole device pixel
-    // so that the board's can be too, and every control in it at the scale.
-    placeForm: function() {
-      var root = document.documentElement, s = Page.scale, r = Page.ratio, style = Page.form.style;
-      var width = Page.formWidth * s, height = Page.formHeight * s;
-      Page.formLeft = Math.round(Math.max(0, (root.clientWidth - width) / 2) * r) / r;
-      Page.formTop = Math.round(Math.max(0, (root.clientHeight - height) / 2) * r) / r;
-      style.left = Page.formLeft + 'px';
-      style.top = Page.formTop + 'px';
-      style.width = width + 'px';
-      style.height = height + 'px';
-      style.setProperty('--scale', s); // the focus ring's width
-      Page.controls.forEach(Page.placeControl);
-      if (Page.board) Page.placeBoard();
-    },
-
-    // A control keeps its designed size and is scaled about its corner, so
-    // that the browser draws its text, border and circle at the scale.
-    placeControl: function(control) {
-      var s = Page.scale, style = control.element.style;
-      style.left = control.left * s + 'px';
-      style.top = control.top * s + 'px';
-      style.transform = s == 1 ? '' : 'scale(' + s + ')';
-    },
-
-    // The board's canvas covers whole device pixels and has a backing pixel
-    // for each, so that the browser shows it without resampling.
-    placeBoard: function() {
-      var s = Page.scale, r = Page.ratio, style = Page.board.style;
-      var left = Math.round((Page.formLeft + Page.boardLeft * s) * r);
-      var top = Math.round((Page.formTop + Page.boardTop * s) * r);
-      var width = Math.max(1, Math.round((Page.formLeft + (Page.boardLeft + Page.width) * s) * r) - left);
-      var height = Math.max(1, Math.round((Page.formTop + (Page.boardTop + Page.height) * s) * r) - top);
-      style.left = left / r - Page.formLeft + 'px';
-      style.top = top / r - Page.formTop + 'px';
-      style.width = width / r + 'px';
-      style.height = height / r + 'px';
-      Page.sizeBoard(width, height);
-    },
-
-    // A new size in device pixels empties the canvas: the chalk is fitted to
-    // it, and the board drawn again.
-    sizeBoard: function(width, height) {
-      var board = Page.board;
-      if (Page.ctx && board.width == width && board.height == height) return;
-      board.width = width;
-      board.height = height;
-      Page.ctx = Page.boardContext(board);
-      Page.fitChalk();
-      if (!Page.ended) _pb_resized();
     },
 
     // A canvas of the board's device pixels, drawn on in board pixels.
@@ -115,57 +57,8 @@ mergeInto(LibraryManager.library, {
       Page.boardTop = top;
       Page.width = width;
       Page.height = height;
-      Page.placeBoard();
+      Fit.placeBoard();
       return board;
-    },
-
-    ratioQuery: null,
-    watchResolution: function() {
-      var old = Page.ratioQuery;
-      if (old) {
-        if (old.removeEventListener) old.removeEventListener('change', Page.refit);
-        else old.removeListener(Page.refit);
-      }
-      if (!window.matchMedia) return;
-      var query = Page.ratioQuery = matchMedia('(resolution: ' + Page.ratio + 'dppx)');
-      if (query.addEventListener) query.addEventListener('change', Page.refit);
-      else if (query.addListener) query.addListener(Page.refit);
-    },
-
-    // A resize, a tablet turned round, full screen, the browser's zoom or a
-    // move to another screen: the window is fitted again at once. Where the
-    // engine reports no change of `resolution` (Safari before 16), the resize
-    // that comes with it tells.
-    refit: function() {
-      if (Page.ended) return;
-      var ratio = window.devicePixelRatio || 1;
-      if (ratio != Page.ratio) {
-        Page.ratio = ratio;
-        Page.watchResolution();
-      }
-      Page.scale = Page.fitScale();
-      Page.placeForm();
-    },
-
-    // The chalk at the board's size, drawn from the canvas last written on,
-    // so that a tablet turned back and forth loses nothing: rescaled, never
-    // cleared.
-    fitChalk: function() {
-      var source = Page.chalkSource || Page.chalk, width = Page.board.width, height = Page.board.height;
-      if (!source) return;
-      if (source.width == width && source.height == height) {
-        Page.chalk = source;
-        Page.chalkCtx = source.getContext('2d', {alpha: false});
-        Page.chalkSource = null;
-        return;
-      }
-      var ctx = Page.newChalk();
-      ctx.save();
-      ctx.setTransform(1, 0, 0, 1, 0, 0);
-      ctx.imageSmoothingQuality = 'high';
-      ctx.drawImage(source, 0, 0, width, height);
-      ctx.restore();
-      Page.chalkSource = source;
     },
 
     newChalk: function() {
@@ -177,11 +70,11 @@ mergeInto(LibraryManager.library, {
     },
 
     click: function(control) {
-      if (!Page.ended) _pb_click(control);
+      if (!Page.ended && !Page.waiting) _pb_click(control);
     },
   },
 
-  pbCreateForm__deps: ['$Page'],
+  pbCreateForm__deps: ['$Page', '$Fit'],
   pbCreateForm: function(captionPtr, width, height, back, familyPtr, pixels, weight) {
     document.title = UTF8ToString(captionPtr);
     var form = document.createElement('div');
@@ -193,11 +86,11 @@ mergeInto(LibraryManager.library, {
     Page.form = form;
     Page.formWidth = width;
     Page.formHeight = height;
-    window.addEventListener('resize', Page.refit);
-    Page.refit();
+    window.addEventListener('resize', Fit.refit);
+    Fit.refit();
   },
 
-  pbAddControl__deps: ['$Page', '$Input'],
+  pbAddControl__deps: ['$Page', '$Fit', '$Input'],
   pbAddControl: function(control, kind, idPtr, index, captionPtr, left, top, width, height, fore, back,
                          familyPtr, pixels, weight, namePtr, descriptionPtr, heading, keysPtr) {
     var caption = UTF8ToString(captionPtr), element, focus;
@@ -239,7 +132,7 @@ mergeInto(LibraryManager.library, {
       element.style.height = height + 'px';
       var placed = {element: element, left: left, top: top}; // (`control` is the row, for clicks)
       Page.controls.push(placed);
-      Page.placeControl(placed);
+      Fit.placeControl(placed);
     }
     if (fore >= 0) element.style.color = Page.rgb(fore);
     if (back >= 0) element.style.background = Page.rgb(back);
@@ -257,9 +150,10 @@ mergeInto(LibraryManager.library, {
     document.title = UTF8ToString(captionPtr);
   },
 
-  pbEnd__deps: ['$Page'],
+  pbEnd__deps: ['$Page', '$Keep'],
   pbEnd: function() {
     Page.ended = true;
+    Keep.forget(); // opened again, the page starts afresh
     if (Page.frame) cancelAnimationFrame(Page.frame);
     Page.form.remove();
     document.getElementById('ended').hidden = false;
@@ -283,6 +177,7 @@ mergeInto(LibraryManager.library, {
     Page.frame = requestAnimationFrame(function() {
       Page.frame = 0;
       if (Page.ended) return;
+      if (Page.waiting) return void (Page.frameHeld = true);
       _pb_frame();
       if (!Page.shown) performance.mark('board-shown'); // for the start-up benchmark
       Page.shown = true;

@@ -2,11 +2,14 @@
 // DOM events it hands over.
 #include "platform/web/PageForm.h"
 
+#include "platform/web/Dom.h"
+
 #include <emscripten/emscripten.h>
 
 namespace {
 
 web::PageForm* page = nullptr; // made once at start-up, alive until the page goes
+char keptRecord[4096];          // where the page writes a kept board's record for pb_restore
 
 } // namespace
 
@@ -17,8 +20,23 @@ extern "C" {
 // every other entry point does nothing.
 EMSCRIPTEN_KEEPALIVE void pb_start()
 {
-    if (!page)
-        page = new web::PageForm;
+    if (page)
+        return;
+    page = new web::PageForm;
+    pbKeepBoard(PB_RELEASE);
+}
+
+// The page is hidden: the record of the board, to keep.
+EMSCRIPTEN_KEEPALIVE const char* pb_hidden() { return page ? page->hidden().c_str() : ""; }
+
+EMSCRIPTEN_KEEPALIVE char* pb_record_room() { return keptRecord; }
+
+// The record the page wrote into pb_record_room: returns 1 when the kept board
+// was read back and is shown.
+EMSCRIPTEN_KEEPALIVE int pb_restore()
+{
+    keptRecord[sizeof keptRecord - 1] = 0;
+    return page && page->restore(keptRecord) ? 1 : 0;
 }
 
 // One event of one pointer: kind and action as forms::PointerKind and

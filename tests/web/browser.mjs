@@ -92,6 +92,7 @@ async function puppeteerTab(launched, engine, url, prelude) {
   await page.evaluateOnNewDocument(WATCHER + (prelude || ''));
   await page.goto(url);
   const cdp = engine === 'chromium' ? await page.createCDPSession() : null;
+  let hidden = null;
   const penEvent = (type, x, y, buttons) => cdp.send('Input.dispatchMouseEvent',
     {type, x, y, button: 'left', buttons, clickCount: 1, pointerType: 'pen'});
   return {
@@ -136,6 +137,16 @@ async function puppeteerTab(launched, engine, url, prelude) {
                        : "puppeteer-core reads the accessibility tree through CDP only, which firefox does not offer",
     installability: cdp ? async () => (await cdp.send('Page.getInstallabilityErrors')).installabilityErrors
                         : 'only the DevTools protocol of chromium tells what keeps a site from being installed',
+    // Another tab brought to the front hides this page; this one in front shows it.
+    async hide() {
+      hidden = await launched.browser.newPage();
+      await hidden.bringToFront();
+    },
+    async show() {
+      await page.bringToFront();
+      await hidden.close();
+    },
+    reload: () => page.reload(),
     requests: () => requests,
     problems: async () => problems.concat(await page.evaluate(() => window.__problems || [])),
     closed: () => page.isClosed(),
@@ -206,11 +217,25 @@ async function webkitTab(webkit, url, prelude, scratch) {
     zoom: "WebKitGTK's zoom keeps devicePixelRatio as launched (GDK_SCALE)",
     accessibility: 'WebDriver reads no accessibility tree',
     installability: 'only the DevTools protocol of chromium tells what keeps a site from being installed',
+    hide: () => webkit.hide(),
+    show: () => webkit.show(),
+    async reload() {
+      await webkit.reload();
+      last = null;
+    },
     requests: async () => webkit.evaluate(() => performance.getEntriesByType('resource').map(e => e.name)
                                                   .filter(name => !name.startsWith('data:'))),
     problems: () => webkit.evaluate(() => window.__problems || []),
     closed: () => false,
-    close: () => webkit.goto('about:blank'), // the page goes, as with a tab closed
+    // The page goes, as with a tab closed, and what the tab kept goes with it:
+    // every page of this one window shares it.
+    async close() {
+      await webkit.evaluate(() => {
+        Storage.prototype.setItem = function () {};
+        sessionStorage.clear();
+      }).catch(() => {});
+      await webkit.goto('about:blank');
+    },
   };
 }
 

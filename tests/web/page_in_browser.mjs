@@ -4,6 +4,7 @@
 // One body of checks for every engine; what an engine's automation cannot
 // drive is printed as skipped, with the reason.
 import {WATCHER, openEngine} from './browser.mjs';
+import {checkKept} from './page_kept.mjs';
 import {checkScreens} from './page_on_screens.mjs';
 import {decodePng} from './png.mjs';
 import {cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
@@ -53,7 +54,7 @@ async function open(prelude, address = url, from = engine) {
     });
   };
   await locate();
-  const resize = tab.viewport, tablet = tab.tablet;
+  const resize = tab.viewport, tablet = tab.tablet, reload = tab.reload;
   // The page is fitted again at the next frame, after the browser's resize event.
   const frames = () => tab.evaluate(() => new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r))));
   const settled = async () => {
@@ -63,6 +64,11 @@ async function open(prelude, address = url, from = engine) {
   tab.viewport = async (...size) => {
     await resize(...size);
     await settled();
+  };
+  tab.reload = async () => {
+    await reload();
+    if (!(await start())) throw new Error('the page reloaded neither started nor said why');
+    await locate();
   };
   if (typeof tablet !== 'string') {
     tab.tablet = async (...size) => { // the page may start again
@@ -336,7 +342,8 @@ function folderServer(prefix, inject) {
   };
 }
 
-// What the page keeps beside a cache: cookies, web storage, databases.
+// What the page keeps beside a cache: cookies, web storage, databases. While
+// the page is shown, none: the tab keeps the board only once it is hidden.
 const STORED = async () => document.cookie.length + localStorage.length + sessionStorage.length +
                            (indexedDB.databases ? (await indexedDB.databases()).length : 0);
 
@@ -365,7 +372,7 @@ async function checkSite() {
   const foreign = (await online.requests()).filter(r => !r.startsWith(origin + '/'));
   const stored = await online.evaluate(STORED);
   expect(foreign.length === 0 && stored === 0,
-         `the site asks nothing of any other server and stores nothing but its cache (${JSON.stringify(foreign)}, ${stored})`);
+         `the site asks nothing of any other server and, while shown, stores nothing but its cache (${JSON.stringify(foreign)}, ${stored})`);
   const onlineProblems = await online.problems();
   await online.close();
   await site.stop();
@@ -514,7 +521,7 @@ try {
 
   const stored = await tab.evaluate(STORED);
   const requests = (await tab.requests()).filter(r => r !== url);
-  expect(requests.length === 0 && stored === 0, `no network request and nothing stored (${JSON.stringify(requests)}, ${stored})`);
+  expect(requests.length === 0 && stored === 0, `no network request and nothing stored while the page is shown (${JSON.stringify(requests)}, ${stored})`);
   const problems = await tab.problems();
   expect(problems.length === 0, 'no errors or warnings: ' + JSON.stringify(problems));
 
@@ -635,6 +642,7 @@ try {
     await remote.close();
   }
 
+  await checkKept({open, engine: engineName, expect, skip});
   await checkScreens({open, expect, skip, near});
   if (engineName === 'webkit') { // again at an iPad's device pixel ratio, which WebKitGTK takes only at launch
     const sharper = await openEngine('webkit', 2);

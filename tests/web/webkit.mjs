@@ -105,6 +105,10 @@ export async function launchWebKit(ratio = 1) {
       await call('POST', at('/actions'), {actions: [{type: 'pointer', id: 'pen', parameters: {pointerType: 'pen'}, actions}]});
       await call('DELETE', at('/actions'));
     },
+    // The window minimized, which hides the page, and shown again.
+    hide: () => call('POST', at('/window/minimize'), {}),
+    show: () => call('POST', at('/window/rect'), {x: 0, y: 0, width: 1100, height: 900}),
+    reload: () => call('POST', at('/refresh'), {}),
     X_BUTTON,
     async close() {
       await call('DELETE', at('')).catch(() => {});

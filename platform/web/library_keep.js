@@ -1,0 +1,110 @@
+// The board kept in the tab while the page is hidden, so that a page the
+// browser threw away in the background (a Chromebook short of memory, an
+// iPad's page ended behind the camera) comes back as the teacher left it. No
+// event comes when a hidden page is thrown away, so the board is written each
+// time the page becomes hidden, and only then: the board's record, which the
+// C++ side writes and checks, and the chalk's pixels as a PNG, in the tab's
+// session storage and nowhere else. A new tab starts afresh, and 終了 forgets.
+//
+// A browser that forbids storage (reading it may throw), refuses a large
+// board, or holds something that does not read back leaves the board as it
+// would be without any of this.
+mergeInto(LibraryManager.library, {
+  $Keep__deps: ['$Page', '$Fit', 'pbRequestFrame'],
+  $Keep: {
+    name: 'parallel-board',
+    release: '', // of this page: a board kept by another is not read back
+
+    storage: function() {
+      try { return window.sessionStorage || null; } catch (forbidden) { return null; }
+    },
+
+    mark: function(name) {
+      performance.clearMarks(name);
+      performance.mark(name); // for the benchmark
+    },
+
+    // Writing twice is harmless; a board that does not fit takes the older
+    // one with it, so that what comes back is never an older board.
+    store: function() {
+      var storage = Keep.storage();
+      if (Page.ended || !storage) return;
+      Keep.mark('board-keeping');
+      _pb_lost_focus(); // a key held as the page goes is let go
+      var chalk = Page.chalkSource || Page.chalk;
+      var kept = JSON.stringify({release: Keep.release, board: UTF8ToString(_pb_hidden()),
+                                 chalk: chalk ? chalk.toDataURL('image/png') : ''});
+      try {
+        storage.setItem(Keep.name, kept);
+      } catch (refused) {
+        Keep.forget();
+      }
+      Keep.mark('board-kept');
+    },
+
+    forget: function() {
+      try { Keep.storage().removeItem(Keep.name); } catch (forbidden) { /* nothing was kept */ }
+    },
+
+    // What the tab kept, if it has the form this page writes.
+    kept: function() {
+      var storage = Keep.storage(), text = null, kept = null;
+      try { text = storage && storage.getItem(Keep.name); } catch (forbidden) { return null; }
+      if (text === null) return null;
+      try { kept = JSON.parse(text); } catch (garbled) { /* refused below */ }
+      var readable = !!kept && kept.release === Keep.release && typeof kept.board == 'string' &&
+                     kept.board.length < 4096 && typeof kept.chalk == 'string' &&
+                     (kept.chalk === '' || kept.chalk.indexOf('data:image/png;base64,') === 0);
+      if (!readable) Keep.forget();
+      return readable ? kept : null;
+    },
+
+    // At start: the board the tab kept, if any, instead of the initial one.
+    // The chalk comes back first; until it has, nothing is drawn or handed over.
+    restore: function() {
+      var kept = Keep.kept();
+      if (!kept) return;
+      if (!kept.chalk) return Keep.read(kept.board, null);
+      Page.waiting = true;
+      var image = new Image();
+      image.onload = function() { Keep.read(kept.board, image); Keep.shown(); };
+      image.onerror = function() { Keep.forget(); Keep.shown(); };
+      image.src = kept.chalk;
+    },
+
+    // The record read back over the chalk kept with it, fitted as at a resize.
+    read: function(record, image) {
+      if (image) {
+        var canvas = document.createElement('canvas');
+        canvas.width = image.naturalWidth;
+        canvas.height = image.naturalHeight;
+        var ctx = canvas.getContext('2d', {alpha: false});
+        ctx.drawImage(image, 0, 0);
+        Page.inBoardPixels(ctx);
+        Page.chalk = null;
+        Page.chalkSource = canvas;
+        Fit.fitChalk();
+      }
+      stringToUTF8(record, _pb_record_room(), 4096);
+      if (_pb_restore()) return;
+      Page.chalk = Page.chalkCtx = Page.chalkSource = null;
+      Keep.forget();
+    },
+
+    shown: function() {
+      Page.waiting = false;
+      if (Page.frameHeld) _pbRequestFrame();
+      Page.frameHeld = false;
+    },
+  },
+
+  pbKeepBoard__deps: ['$Keep'],
+  pbKeepBoard: function(releasePtr) {
+    Keep.release = UTF8ToString(releasePtr);
+    document.addEventListener('visibilitychange', function() {
+      if (document.visibilityState == 'hidden') Keep.store();
+    });
+    addEventListener('pagehide', Keep.store);
+    Keep.restore();
+  },
+});

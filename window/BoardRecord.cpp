@@ -1,0 +1,247 @@
+#include "window/BoardRecord.h"
+
+#include "board/Scene.h"
+#include "forms/OptionArray.h"
+#include "forms/QBColor.h"
+#include "memo/Palette.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace window {
+
+namespace {
+
+// Another layout of the record gets another name.
+constexpr std::string_view kFormat = "parallel-board-record/1";
+
+constexpr int16_t kDEAtRest = 12, kDEHeld = 13;
+
+// Everything a record holds.
+struct Record {
+    board::BoardState state;
+    std::array<float, 40> lines{};  // X1, Y1, X2, Y2 of Line1(0..2), Line2(0..2), Line3(0..3)
+    std::array<float, 10> labels{}; // Left, Top of Label2(0..2), Label3(1..2)
+    int16_t deColor = 0;            // QBColor index of DE
+    int16_t drawWidth = 0;
+    int16_t selected = 0; // the palette button shown selected
+    int16_t paletteEnabled = 0;
+};
+
+// The fields in the order they are written: the floats, then the whole numbers.
+template <class R, class Visit>
+void eachField(R& r, Visit visit)
+{
+    auto& s = r.state;
+    for (auto* v : {&s.xA, &s.yA, &s.xB, &s.yB, &s.xC, &s.yC, &s.xD, &s.yD, &s.xE, &s.dragging, &s.lastX, &s.lastY,
+                    &s.memoMode, &s.penColor})
+        visit(*v);
+    for (auto& v : r.lines)
+        visit(v);
+    for (auto& v : r.labels)
+        visit(v);
+    for (auto* v : {&s.yE, &s.penDown, &r.deColor, &r.drawWidth, &r.selected, &r.paletteEnabled})
+        visit(*v);
+}
+
+template <class F, class Visit>
+void eachLine(F& figure, Visit visit)
+{
+    for (auto* lines : {&figure.Line1, &figure.Line2})
+        for (auto& line : *lines)
+            visit(line);
+    for (auto& line : figure.Line3)
+        visit(line);
+}
+
+template <class F, class Visit>
+void eachLabel(F& figure, Visit visit)
+{
+    for (auto& label : figure.Label2)
+        visit(label);
+    for (auto& label : figure.Label3)
+        visit(label);
+}
+
+int16_t colourIndex(forms::Color color)
+{
+    for (int16_t i = 0; i < 16; ++i)
+        if (forms::QBColor(i) == color)
+            return i;
+    return -1;
+}
+
+Record capture(const board::Scene& scene, const forms::OptionArray& palette)
+{
+    Record r;
+    r.state = scene.state;
+    std::size_t i = 0;
+    eachLine(scene.figure, [&](const forms::LineShape& l) {
+        for (float v : {l.X1(), l.Y1(), l.X2(), l.Y2()})
+            r.lines[i++] = v;
+    });
+    i = 0;
+    eachLabel(scene.figure, [&](const forms::BoardLabel& l) {
+        r.labels[i++] = l.Left();
+        r.labels[i++] = l.Top();
+    });
+    r.deColor = colourIndex(scene.figure.Line2(1).BorderColor());
+    r.drawWidth = scene.gamen.DrawWidth();
+    r.selected = -1;
+    for (int16_t b = palette.UBound(); b >= palette.LBound(); --b)
+        if (palette.Value(b))
+            r.selected = b;
+    r.paletteEnabled = palette.Enabled(palette.LBound()) ? 1 : 0;
+    return r;
+}
+
+void apply(const Record& r, board::Scene& scene, forms::OptionArray& palette)
+{
+    scene.state = r.state;
+    std::size_t i = 0;
+    eachLine(scene.figure, [&](forms::LineShape& l) {
+        l.setX1(r.lines[i++]);
+        l.setY1(r.lines[i++]);
+        l.setX2(r.lines[i++]);
+        l.setY2(r.lines[i++]);
+    });
+    i = 0;
+    eachLabel(scene.figure, [&](forms::BoardLabel& l) {
+        l.setLeft(r.labels[i++]);
+        l.setTop(r.labels[i++]);
+    });
+    scene.figure.Line2(1).setBorderColor(forms::QBColor(r.deColor));
+    scene.gamen.setDrawWidth(r.drawWidth);
+    palette.setValue(r.selected, true);
+    forms::setAllEnabled(palette, r.paletteEnabled == 1);
+}
+
+bool isFlag(float v) { return v == 0 || v == 1; }
+
+bool isChalk(float penColor, int16_t drawWidth)
+{
+    bool colour = false, width = false;
+    memo::Chalk chalk{};
+    for (int16_t i = memo::kFirstOption; memo::chalkOf(i, chalk); ++i) {
+        colour = colour || penColor == chalk.penColor;
+        width = width || drawWidth == chalk.drawWidth;
+    }
+    return colour && width;
+}
+
+// Whether the board can hold the record, and its fixed parts are the board's:
+// those of the state record, the triangle ABC and its mark (Line1, Line3(0..1)),
+// A's ends of AD and EA, and the letters A to C.
+bool holds(const Record& r, const Record& board)
+{
+    bool finite = true;
+    eachField(r, [&finite](const auto& v) { finite = finite && std::isfinite(float(v)); });
+    const board::BoardState &s = r.state, &b = board.state;
+    const bool fixedState = s.xA == b.xA && s.yA == b.yA && s.xB == b.xB && s.yB == b.yB && s.xC == b.xC
+        && s.yC == b.yC && s.xD == b.xD && s.yD == b.yD && s.xE == b.xE && s.yE == b.yE;
+    const auto same = [&](std::size_t from, std::size_t to, const auto& mine, const auto& theirs) {
+        return std::equal(mine.begin() + from, mine.begin() + to, theirs.begin() + from);
+    };
+    const bool fixedFigure = same(0, 14, r.lines, board.lines) && same(22, 32, r.lines, board.lines)
+        && same(0, 6, r.labels, board.labels);
+    return finite && fixedState && fixedFigure && isFlag(s.dragging) && isFlag(s.memoMode)
+        && (s.penDown == 0 || s.penDown == 1) && isChalk(s.penColor, r.drawWidth)
+        && (r.deColor == kDEAtRest || r.deColor == kDEHeld) && r.selected >= memo::kFirstOption
+        && r.selected <= memo::kLastOption && r.paletteEnabled == s.memoMode;
+}
+
+uint32_t checksum(std::string_view text)
+{
+    uint32_t hash = 2166136261u; // FNV-1a
+    for (unsigned char c : text)
+        hash = (hash ^ c) * 16777619u;
+    return hash;
+}
+
+void put(std::string& out, float v)
+{
+    uint32_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    char hex[12];
+    std::snprintf(hex, sizeof hex, " %08x", unsigned(bits));
+    out += hex;
+}
+
+void put(std::string& out, int16_t v) { out += ' ' + std::to_string(v); }
+
+template <class T>
+bool parse(std::string_view token, T& value, int base)
+{
+    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value, base);
+    return error == std::errc() && end == token.data() + token.size();
+}
+
+bool take(std::string_view token, float& v)
+{
+    uint32_t bits = 0;
+    if (token.size() != 8 || !parse(token, bits, 16))
+        return false;
+    std::memcpy(&v, &bits, sizeof v);
+    return true;
+}
+
+bool take(std::string_view token, int16_t& v) { return token.size() <= 6 && parse(token, v, 10); }
+
+std::vector<std::string_view> words(std::string_view text)
+{
+    std::vector<std::string_view> found;
+    for (std::size_t at = 0; at <= text.size();) {
+        const std::size_t space = std::min(text.find(' ', at), text.size());
+        found.push_back(text.substr(at, space - at));
+        at = space + 1;
+    }
+    return found;
+}
+
+std::optional<Record> decode(std::string_view text)
+{
+    const std::size_t last = text.rfind(' ');
+    uint32_t sum = 0;
+    if (last == std::string_view::npos || text.size() - last != 9 || !parse(text.substr(last + 1), sum, 16)
+        || sum != checksum(text.substr(0, last)))
+        return std::nullopt;
+    const std::vector<std::string_view> tokens = words(text.substr(0, last));
+    Record r;
+    std::size_t next = 1, count = 1;
+    eachField(r, [&count](auto&) { ++count; });
+    bool ok = tokens.size() == count && tokens[0] == kFormat;
+    eachField(r, [&](auto& v) { ok = ok && take(tokens[next++], v); });
+    if (!ok)
+        return std::nullopt;
+    return r;
+}
+
+} // namespace
+
+std::string WriteRecord(const board::Scene& scene, const forms::OptionArray& palette)
+{
+    std::string text(kFormat);
+    const Record record = capture(scene, palette);
+    eachField(record, [&text](auto v) { put(text, v); });
+    char sum[12];
+    std::snprintf(sum, sizeof sum, " %08x", unsigned(checksum(text)));
+    return text + sum;
+}
+
+bool ReadRecord(std::string_view text, board::Scene& scene, forms::OptionArray& palette)
+{
+    const std::optional<Record> record = decode(text);
+    if (!record || !holds(*record, capture(scene, palette)))
+        return false;
+    apply(*record, scene, palette);
+    return true;
+}
+
+} // namespace window
