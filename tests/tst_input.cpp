@@ -40,28 +40,19 @@ void sendPen(QWidget* board, QEvent::Type type, QPointF at, Qt::MouseButton butt
 }
 
 // Pointer events written as "pen down 100,100 20; touch1 move 500,100 30":
-// who, what (down, move, hover: a move with no button, up, cancel, leave: a
-// pen out of range), where on the board, and when in milliseconds.
+// who, what (down, move, up, cancel, leave: a pen out of range, hover: a
+// move with no button), where on the board, and when in milliseconds.
 QVector<forms::PointerInput> pointerSteps(const QString& text)
 {
-    using forms::PointerAction;
-    static const QHash<QString, QPair<PointerAction, int>> actions = {
-        {"down", {PointerAction::Press, 1}},  {"move", {PointerAction::Move, 1}},
-        {"hover", {PointerAction::Move, 0}},  {"up", {PointerAction::Release, 0}},
-        {"cancel", {PointerAction::Cancel, 0}}, {"leave", {PointerAction::Leave, 0}}};
+    static const QStringList actions = {"down", "move", "up", "cancel", "leave", "hover"};
     QVector<forms::PointerInput> steps;
     for (const QString& step : text.split(';', Qt::SkipEmptyParts)) {
         const QStringList w = step.split(' ', Qt::SkipEmptyParts), at = w[2].split(',');
-        forms::PointerInput in;
-        in.kind = w[0] == "mouse" ? forms::PointerKind::Mouse
-                : w[0] == "pen"   ? forms::PointerKind::Pen
-                                  : forms::PointerKind::Touch;
-        in.id = w[0].mid(5).toInt();
-        std::tie(in.action, in.buttons) = std::make_pair(actions[w[1]].first, actions[w[1]].second);
-        in.x = at[0].toFloat();
-        in.y = at[1].toFloat();
-        in.time = w[3].toDouble();
-        steps << in;
+        const int action = int(actions.indexOf(w[1]));
+        const auto kind = w[0] == "mouse" ? forms::PointerKind::Mouse : w[0] == "pen" ? forms::PointerKind::Pen
+                                                                                      : forms::PointerKind::Touch;
+        steps << forms::PointerInput{kind, forms::PointerAction(action == 5 ? 1 : action), w[0].mid(5).toInt(),
+                                     action <= 1 ? 1 : 0, 0, at[0].toFloat(), at[1].toFloat(), w[3].toDouble()};
     }
     return steps;
 }
@@ -69,31 +60,24 @@ QVector<forms::PointerInput> pointerSteps(const QString& text)
 // The same step as the desktop's toolkit delivers it to the board.
 void sendToBoard(QWidget* board, const forms::PointerInput& in)
 {
-    using forms::PointerAction;
-    const QPointF at(in.x, in.y);
-    const auto held = Qt::MouseButtons(in.buttons);
-    const auto time = quint64(in.time);
-    if (in.kind == forms::PointerKind::Pen) {
-        static const QHash<PointerAction, QEvent::Type> types = {
-            {PointerAction::Press, QEvent::TabletPress}, {PointerAction::Move, QEvent::TabletMove},
-            {PointerAction::Release, QEvent::TabletRelease}, {PointerAction::Leave, QEvent::TabletLeaveProximity}};
-        sendPen(board, types[in.action], at, in.action == PointerAction::Move ? Qt::NoButton : Qt::LeftButton, held, time);
-    } else if (in.kind == forms::PointerKind::Touch) {
-        static const QHash<PointerAction, QPair<QEvent::Type, QEventPoint::State>> types = {
-            {PointerAction::Press, {QEvent::TouchBegin, QEventPoint::State::Pressed}},
-            {PointerAction::Move, {QEvent::TouchUpdate, QEventPoint::State::Updated}},
-            {PointerAction::Release, {QEvent::TouchEnd, QEventPoint::State::Released}},
-            {PointerAction::Cancel, {QEvent::TouchCancel, QEventPoint::State::Released}}};
-        const auto [type, state] = std::make_pair(types[in.action].first, types[in.action].second);
-        QTouchEvent event(type, device(QInputDevice::DeviceType::TouchScreen), {}, {QEventPoint(in.id, state, at, board->mapToGlobal(at))});
-        event.setTimestamp(time);
+    const int action = int(in.action); // press, move, release, cancel, leave
+    const QPointF at(in.x, in.y), global = board->mapToGlobal(at);
+    const Qt::MouseButton button = in.action == forms::PointerAction::Move ? Qt::NoButton : Qt::LeftButton;
+    if (in.kind == forms::PointerKind::Touch) {
+        static const QEvent::Type types[] = {QEvent::TouchBegin, QEvent::TouchUpdate, QEvent::TouchEnd, QEvent::TouchCancel};
+        static const QEventPoint::State states[] = {QEventPoint::State::Pressed, QEventPoint::State::Updated,
+                                                    QEventPoint::State::Released, QEventPoint::State::Released};
+        QTouchEvent event(types[action], device(QInputDevice::DeviceType::TouchScreen), {},
+                          {QEventPoint(in.id, states[action], at, global)});
+        event.setTimestamp(quint64(in.time));
         QApplication::sendEvent(board, &event);
+    } else if (in.kind == forms::PointerKind::Pen) {
+        static const QEvent::Type types[] = {QEvent::TabletPress, QEvent::TabletMove, QEvent::TabletRelease,
+                                             QEvent::None, QEvent::TabletLeaveProximity};
+        sendPen(board, types[action], at, button, Qt::MouseButtons(in.buttons), quint64(in.time));
     } else {
-        static const QHash<PointerAction, QEvent::Type> types = {{PointerAction::Press, QEvent::MouseButtonPress},
-                                                                 {PointerAction::Move, QEvent::MouseMove},
-                                                                 {PointerAction::Release, QEvent::MouseButtonRelease}};
-        QMouseEvent event(types[in.action], at, board->mapToGlobal(at),
-                          in.action == PointerAction::Move ? Qt::NoButton : Qt::LeftButton, held, {});
+        static const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease};
+        QMouseEvent event(types[action], at, global, button, Qt::MouseButtons(in.buttons), {});
         QApplication::sendEvent(board, &event);
     }
 }
@@ -199,16 +183,14 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, calls);
         Form1 form;
-        QStringList log;
+        CallLog log;
         auto* board = form.controls().gamen;
-        connect(board, &qtwin::BoardView::MouseDown, [&log](int16_t b, int16_t, float x, float) {
-            log << QStringLiteral("D%1:%2").arg(b).arg(x);
-        });
-        connect(board, &qtwin::BoardView::MouseMove, [&log](int16_t, int16_t, float x, float) { log << QStringLiteral("M:%1").arg(x); });
-        connect(board, &qtwin::BoardView::MouseUp, [&log](int16_t b, int16_t, float, float) { log << QStringLiteral("U%1").arg(b); });
+        connect(board, &qtwin::BoardView::MouseDown, [&log](int16_t b, int16_t s, float x, float y) { log.mouseDown(b, s, x, y); });
+        connect(board, &qtwin::BoardView::MouseMove, [&log](int16_t b, int16_t s, float x, float y) { log.mouseMove(b, s, x, y); });
+        connect(board, &qtwin::BoardView::MouseUp, [&log](int16_t b, int16_t s, float x, float y) { log.mouseUp(b, s, x, y); });
         for (const forms::PointerInput& step : pointerSteps(steps))
             sendToBoard(board, step);
-        QCOMPARE(log.join(' '), calls);
+        QCOMPARE(log.calls.join(' '), calls);
         QCOMPARE(form.scene().state.dragging, 0.f); // every row lets go in the end
         QCOMPARE(form.scene().figure.Line2(1).BorderColor(), forms::QBColor(12));
     }

@@ -65,7 +65,7 @@ const Spoiling kSpoilings[] = {
     {"cut off", asItIs, [](std::string& r) { r.resize(r.size() / 2); }},
     {"one character changed", asItIs, [](std::string& r) { r[r.size() / 2] ^= 1; }},
     {"another layout's name", asItIs, [](std::string& r) { r.replace(r.find('/') + 1, 1, "2"); }},
-    {"a field more", asItIs, [](std::string& r) { r.insert(r.find(' '), " 00000000"); }},
+    {"a field more", asItIs, [](std::string& r) { r.insert(r.find(' ') + 1, "00000000"); }},
     {"not a record", asItIs, [](std::string& r) { r = "{\"board\": \"DE at 410\"}"; }},
     {"memo mode 2", [](SceneFixture& b) { b.state().memoMode = 2; }, asWritten},
     {"a pen colour no chalk has", [](SceneFixture& b) { b.state().penColor = 5; }, asWritten},

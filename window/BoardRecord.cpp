@@ -7,13 +7,10 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <optional>
-#include <vector>
 
 namespace window {
 
@@ -165,59 +162,68 @@ uint32_t checksum(std::string_view text)
     return hash;
 }
 
-void put(std::string& out, float v)
+// Each field as one word of eight hex digits: a float's bits, a whole
+// number's sixteen. Exact, and the same in every build.
+constexpr std::size_t kWordDigits = 8;
+
+void putWord(std::string& out, uint32_t word)
+{
+    for (int shift = 28; shift >= 0; shift -= 4)
+        out += "0123456789abcdef"[(word >> shift) & 15];
+}
+
+uint32_t wordOf(float v)
 {
     uint32_t bits;
     std::memcpy(&bits, &v, sizeof bits);
-    char hex[12];
-    std::snprintf(hex, sizeof hex, " %08x", unsigned(bits));
-    out += hex;
+    return bits;
 }
 
-void put(std::string& out, int16_t v) { out += ' ' + std::to_string(v); }
+uint32_t wordOf(int16_t v) { return uint16_t(v); }
 
-template <class T>
-bool parse(std::string_view token, T& value, int base)
+bool takeWord(std::string_view digits, uint32_t& word)
 {
-    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value, base);
-    return error == std::errc() && end == token.data() + token.size();
+    word = 0;
+    for (char c : digits.substr(0, kWordDigits)) {
+        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (digit < 0)
+            return false;
+        word = word << 4 | uint32_t(digit);
+    }
+    return digits.size() >= kWordDigits;
 }
 
-bool take(std::string_view token, float& v)
+bool fromWord(uint32_t word, float& v)
 {
-    uint32_t bits = 0;
-    if (token.size() != 8 || !parse(token, bits, 16))
-        return false;
-    std::memcpy(&v, &bits, sizeof v);
+    std::memcpy(&v, &word, sizeof v);
     return true;
 }
 
-bool take(std::string_view token, int16_t& v) { return token.size() <= 6 && parse(token, v, 10); }
-
-std::vector<std::string_view> words(std::string_view text)
+bool fromWord(uint32_t word, int16_t& v)
 {
-    std::vector<std::string_view> found;
-    for (std::size_t at = 0; at <= text.size();) {
-        const std::size_t space = std::min(text.find(' ', at), text.size());
-        found.push_back(text.substr(at, space - at));
-        at = space + 1;
-    }
-    return found;
+    v = int16_t(uint16_t(word));
+    return word <= 0xffff;
 }
 
+// The format's name, a space, the words of the fields, and the checksum of
+// all that comes before it.
 std::optional<Record> decode(std::string_view text)
 {
-    const std::size_t last = text.rfind(' ');
-    uint32_t sum = 0;
-    if (last == std::string_view::npos || text.size() - last != 9 || !parse(text.substr(last + 1), sum, 16)
-        || sum != checksum(text.substr(0, last)))
-        return std::nullopt;
-    const std::vector<std::string_view> tokens = words(text.substr(0, last));
     Record r;
-    std::size_t next = 1, count = 1;
-    eachField(r, [&count](auto&) { ++count; });
-    bool ok = tokens.size() == count && tokens[0] == kFormat;
-    eachField(r, [&](auto& v) { ok = ok && take(tokens[next++], v); });
+    std::size_t words = 1;
+    eachField(r, [&words](auto&) { ++words; });
+    const std::size_t body = kFormat.size() + 1 + (words - 1) * kWordDigits;
+    uint32_t sum = 0;
+    if (text.size() != body + kWordDigits || text.substr(0, kFormat.size() + 1) != std::string(kFormat) + ' '
+        || !takeWord(text.substr(body), sum) || sum != checksum(text.substr(0, body)))
+        return std::nullopt;
+    std::size_t at = kFormat.size() + 1;
+    bool ok = true;
+    eachField(r, [&](auto& v) {
+        uint32_t word = 0;
+        ok = ok && takeWord(text.substr(at), word) && fromWord(word, v);
+        at += kWordDigits;
+    });
     if (!ok)
         return std::nullopt;
     return r;
@@ -228,11 +234,11 @@ std::optional<Record> decode(std::string_view text)
 std::string WriteRecord(const board::Scene& scene, const forms::OptionArray& palette)
 {
     std::string text(kFormat);
+    text += ' ';
     const Record record = capture(scene, palette);
-    eachField(record, [&text](auto v) { put(text, v); });
-    char sum[12];
-    std::snprintf(sum, sizeof sum, " %08x", unsigned(checksum(text)));
-    return text + sum;
+    eachField(record, [&text](auto v) { putWord(text, wordOf(v)); });
+    putWord(text, checksum(text));
+    return text;
 }
 
 bool ReadRecord(std::string_view text, board::Scene& scene, forms::OptionArray& palette)

@@ -6,6 +6,7 @@
 #include "FakeOptions.h"
 #include "board/Scene.h"
 #include "forms/ChalkSurface.h"
+#include "window/BoardRecord.h"
 #include "window/FormHandlers.h"
 
 #include <cinttypes>
@@ -100,6 +101,7 @@ void runSequence(uint64_t seed, int count)
         if ((i + 1) % 1000 == 0)
             std::printf("seed %" PRIu64 " event %d digest %016" PRIx64 "\n", seed, i + 1, digest.value());
     }
+    std::printf("seed %" PRIu64 " record %s\n", seed, window::WriteRecord(scene, palette).c_str());
     int n = 0;
     everyValue(scene, palette, [&n, seed](float v) {
         uint32_t bits;
