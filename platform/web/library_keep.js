@@ -28,7 +28,7 @@ mergeInto(LibraryManager.library, {
     // one with it, so that what comes back is never an older board.
     store: function() {
       var storage = Keep.storage();
-      if (Page.ended || !storage) return;
+      if (Page.ended || Page.waiting || !storage) return; // (while reading one back, it stays as it is)
       Keep.mark('board-keeping');
       _pb_lost_focus(); // a key held as the page goes is let go
       var chalk = Page.chalkSource || Page.chalk;
