@@ -1,6 +1,5 @@
-// The page's side of the board: it builds the elements the C++ side asks
-// for and draws what it is told to draw (library_input.js hands over the
-// pointer). It decides nothing about the board itself.
+// The page's side of the board: it builds the elements the C++ side asks for
+// and draws what it is told to draw. It decides nothing about the board itself.
 mergeInto(LibraryManager.library, {
   $Page: {
     form: null,
@@ -16,11 +15,8 @@ mergeInto(LibraryManager.library, {
     // blank board costs neither its memory nor the time to fill it. After a
     // resize it is a copy of `chalkSource`, the canvas last written on.
     chalk: null, chalkCtx: null, chalkSource: null, chalkBack: '#000',
-    letters: [],
-    options: [],
-    frame: 0,
-    shown: false,
-    ended: false,
+    letters: [], options: [],
+    frame: 0, shown: false, ended: false,
     // While a board kept before is being read back, nothing is drawn or
     // handed over; a frame asked for meanwhile is held until it is back.
     waiting: false, frameHeld: false,
