@@ -30,14 +30,13 @@ PointerArbiter::PointerArbiter(MouseEvents& board)
 // Time moves on by what the stamps say since the last one. A stamp that goes
 // back, or is not a number, counts as now; so a clock that starts again from
 // zero (a wrapped window-system clock) loses nothing but that one step.
-double PointerArbiter::advance(double stamp)
+void PointerArbiter::advance(double stamp)
 {
     if (!std::isfinite(stamp))
-        return now_;
+        return;
     if (stamp_ && stamp > *stamp_)
         now_ += stamp - *stamp_;
     stamp_ = stamp;
-    return now_;
 }
 
 void PointerArbiter::notePen(const PointerInput& in)

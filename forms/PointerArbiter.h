@@ -57,7 +57,7 @@ private:
         float x, y;
     };
 
-    double advance(double stamp);
+    void advance(double stamp);
     void notePen(const PointerInput& input);
     bool penInUse() const;
     bool isHolder(const PointerInput& input) const;
