@@ -1,5 +1,7 @@
 #include "board/Figure.h"
 
+#include "forms/QBColor.h"
+
 namespace board {
 
 namespace {
@@ -31,16 +33,16 @@ Figure::Figure()
 {
     for (auto& line : Line1)
         setLineLook(line, kWhite, 4);
-    for (auto& line : Line2)
-        setLineLook(line, kRed, 2);
+    for (auto& line : Line2) // triangle ADE in the colour of DE at rest
+        setLineLook(line, forms::QBColor(kDEAtRest), 2);
     for (auto& line : Line3)
         setLineLook(line, kYellow, 2);
 
-    setLetterLook(Label2(0), "Ａ", kWhite, 22);
-    setLetterLook(Label2(1), "Ｂ", kWhite, 24);
-    setLetterLook(Label2(2), "Ｃ", kWhite, 23);
-    setLetterLook(Label3(1), "Ｄ", kRed, 23);
-    setLetterLook(Label3(2), "Ｅ", kRed, 22);
+    setLetterLook(Label2(kLetterA), "Ａ", kWhite, 22);
+    setLetterLook(Label2(kLetterB), "Ｂ", kWhite, 24);
+    setLetterLook(Label2(kLetterC), "Ｃ", kWhite, 23);
+    setLetterLook(Label3(kLetterD), "Ｄ", kRed, 23);
+    setLetterLook(Label3(kLetterE), "Ｅ", kRed, 22);
 }
 
 } // namespace board

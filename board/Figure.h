@@ -4,17 +4,31 @@
 #include "forms/ControlArray.h"
 #include "forms/LineShape.h"
 
+#include <cstdint>
+
 namespace board {
 
 // The font of the letters: "ＭＳ Ｐゴシック" bold, 21.75 pt (29 pixels at 96 dpi).
 forms::FontRequest letterFont();
 
-// The retained objects of the figure, children of the board:
-//   Line1(0..2)  sides AB, BC, CA of triangle ABC
-//   Line2(0..2)  sides AD, DE, EA of triangle ADE; Line2(1) is DE, the one dragged
-//   Line3(0..3)  the two arrow-head marks, on BC (0, 1) and on DE (2, 3)
-//   Label2(0..2) the letters A, B, C;  Label3(1..2) the letters D, E
-// Construction gives every object its fixed look; positions come from ResetBoard.
+// The parts of the figure by name, as indices of their arrays: Line2(kDE) is
+// DE, the segment that is dragged.
+constexpr int kAB = 0, kBC = 1, kCA = 2; // Line1, triangle ABC
+constexpr int kAD = 0, kDE = 1, kEA = 2; // Line2, triangle ADE
+// Line3, the arrow heads: each mark's lower barb, then its upper one.
+constexpr int kBCMarkLower = 0, kBCMarkUpper = 1, kDEMarkLower = 2, kDEMarkUpper = 3;
+constexpr int kLetterA = 0, kLetterB = 1, kLetterC = 2; // Label2
+constexpr int kLetterD = 1, kLetterE = 2;               // Label3
+
+// DE's colours, as QBColor indices: red at rest, magenta while it is held.
+constexpr int16_t kDEAtRest = 12;
+constexpr int16_t kDEHeld = 13;
+
+// The retained objects of the figure, children of the board: the sides of
+// triangle ABC (Line1) and of triangle ADE (Line2), the two arrow-head marks
+// that tell BC and DE are parallel (Line3, two strokes each), and the letters
+// A to C (Label2) and D, E (Label3). Construction gives every object its fixed
+// look; positions come from ResetBoard.
 struct Figure {
     Figure();
 

@@ -65,7 +65,7 @@ int MoveKeyBit(int16_t keyCode)
 
 void StepDE(Figure& figure, const BoardState& state, float step)
 {
-    const float dY = allowedTravel(figure.Line2(1).Y1(), step);
+    const float dY = allowedTravel(figure.Line2(kDE).Y1(), step);
     if (dY != 0)
         MoveDE(figure, state, dY);
 }

@@ -10,9 +10,6 @@ namespace board {
 
 namespace {
 
-constexpr int16_t kGrabbedColor = 13; // magenta
-constexpr int16_t kRestingColor = 12; // red
-
 bool allFinite(std::initializer_list<double> values)
 {
     for (double v : values)
@@ -39,7 +36,7 @@ LetterLefts letterLefts(float x1, float x2, float y1, Number yA)
 
 bool HitsDE(const Figure& figure, float y)
 {
-    const float deY = figure.Line2(1).Y1();
+    const float deY = figure.Line2(kDE).Y1();
     const float top = float(double(deY) - 50);
     const float bottom = float(double(deY) + 50);
     return top <= y && y < bottom;
@@ -55,7 +52,7 @@ bool DragDE(Figure& figure, const BoardState& state, float y) { return MoveDE(fi
 
 bool MoveDE(Figure& f, const BoardState& s, float dY)
 {
-    forms::LineShape& de = f.Line2(1);
+    forms::LineShape& de = f.Line2(kDE);
 
     // Single precision throughout, each product formed before its division.
     const float y1 = de.Y1() + dY;
@@ -71,22 +68,22 @@ bool MoveDE(Figure& f, const BoardState& s, float dY)
     de.setY2(y2);
     de.setX1(x1);
     de.setX2(x2);
-    f.Line2(0).setX2(x1);
-    f.Line2(0).setY2(y1);
-    f.Line2(2).setX1(x2);
-    f.Line2(2).setY1(y2);
-    f.Line3(2).setX1(float(mid));
-    f.Line3(2).setY1(y1);
-    f.Line3(2).setX2(float(mid - 20));
-    f.Line3(2).setY2(float(double(y1) + 10));
-    f.Line3(3).setX1(float(mid));
-    f.Line3(3).setY1(y1);
-    f.Line3(3).setX2(float(mid - 20));
-    f.Line3(3).setY2(float(double(y1) - 10));
-    f.Label3(1).setLeft(lefts.d);
-    f.Label3(1).setTop(float(double(y1) - 15));
-    f.Label3(2).setLeft(lefts.e);
-    f.Label3(2).setTop(float(double(y2) - 15));
+    f.Line2(kAD).setX2(x1);
+    f.Line2(kAD).setY2(y1);
+    f.Line2(kEA).setX1(x2);
+    f.Line2(kEA).setY1(y2);
+    f.Line3(kDEMarkLower).setX1(float(mid));
+    f.Line3(kDEMarkLower).setY1(y1);
+    f.Line3(kDEMarkLower).setX2(float(mid - 20));
+    f.Line3(kDEMarkLower).setY2(float(double(y1) + 10));
+    f.Line3(kDEMarkUpper).setX1(float(mid));
+    f.Line3(kDEMarkUpper).setY1(y1);
+    f.Line3(kDEMarkUpper).setX2(float(mid - 20));
+    f.Line3(kDEMarkUpper).setY2(float(double(y1) - 10));
+    f.Label3(kLetterD).setLeft(lefts.d);
+    f.Label3(kLetterD).setTop(float(double(y1) - 15));
+    f.Label3(kLetterE).setLeft(lefts.e);
+    f.Label3(kLetterE).setTop(float(double(y2) - 15));
     return true;
 }
 
@@ -98,8 +95,8 @@ void ReleaseDE(Figure& figure, BoardState& state)
     state.dragging = 0;
 }
 
-void ShowDEHeld(Figure& figure) { figure.Line2(1).setBorderColor(forms::QBColor(kGrabbedColor)); }
+void ShowDEHeld(Figure& figure) { figure.Line2(kDE).setBorderColor(forms::QBColor(kDEHeld)); }
 
-void ShowDEAtRest(Figure& figure) { figure.Line2(1).setBorderColor(forms::QBColor(kRestingColor)); }
+void ShowDEAtRest(Figure& figure) { figure.Line2(kDE).setBorderColor(forms::QBColor(kDEAtRest)); }
 
 } // namespace board

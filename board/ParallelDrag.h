@@ -5,7 +5,7 @@ namespace board {
 struct BoardState;
 struct Figure;
 
-// The drag of segment DE (Line2(1)) up and down, with D and E sliding along
+// The drag of segment DE (Line2(kDE)) up and down, with D and E sliding along
 // the lines AB and AC.
 
 // Whether a press at height y grabs DE: y within the band from 50 pixels above

@@ -44,32 +44,32 @@ void ResetBoard(Scene& scene, forms::OptionArray& palette)
     s.xC = 550;
     s.yC = 550;
 
-    place(f.Line1(0), s.xA, s.yA, s.xB, s.yB);
-    place(f.Line1(1), s.xB, s.yB, s.xC, s.yC);
-    place(f.Line1(2), s.xC, s.yC, s.xA, s.yA);
+    place(f.Line1(kAB), s.xA, s.yA, s.xB, s.yB);
+    place(f.Line1(kBC), s.xB, s.yB, s.xC, s.yC);
+    place(f.Line1(kCA), s.xC, s.yC, s.xA, s.yA);
 
-    place(f.Label2(0), s.xA + 10, s.yA - 15);
-    place(f.Label2(1), s.xB - 60, s.yB - 15);
-    place(f.Label2(2), s.xC + 30, s.yC - 15);
+    place(f.Label2(kLetterA), s.xA + 10, s.yA - 15);
+    place(f.Label2(kLetterB), s.xB - 60, s.yB - 15);
+    place(f.Label2(kLetterC), s.xC + 30, s.yC - 15);
 
     s.xD = 250;
     s.yD = 410;
     s.xE = 490;
     s.yE = 410;
 
-    place(f.Line2(0), s.xA, s.yA, s.xD, s.yD);
-    place(f.Line2(1), s.xD, s.yD, s.xE, float(s.yE));
-    place(f.Line2(2), s.xE, float(s.yE), s.xA, s.yA);
+    place(f.Line2(kAD), s.xA, s.yA, s.xD, s.yD);
+    place(f.Line2(kDE), s.xD, s.yD, s.xE, float(s.yE));
+    place(f.Line2(kEA), s.xE, float(s.yE), s.xA, s.yA);
 
-    place(f.Label3(1), s.xD - 35, s.yD - 15);
-    place(f.Label3(2), s.xE + 10, float(int16_t(s.yE - 15)));
+    place(f.Label3(kLetterD), s.xD - 35, s.yD - 15);
+    place(f.Label3(kLetterE), s.xE + 10, float(int16_t(s.yE - 15)));
 
     const double midBC = midpoint(s.xB, s.xC);
     const double midDE = midpoint(s.xD, s.xE);
-    place(f.Line3(0), float(midBC), s.yB, float(midBC - 20), s.yB + 10);
-    place(f.Line3(1), float(midBC), s.yB, float(midBC - 20), s.yB - 10);
-    place(f.Line3(2), float(midDE), s.yD, float(midDE - 20), s.yD + 10);
-    place(f.Line3(3), float(midDE), s.yD, float(midDE - 20), s.yD - 10);
+    place(f.Line3(kBCMarkLower), float(midBC), s.yB, float(midBC - 20), s.yB + 10);
+    place(f.Line3(kBCMarkUpper), float(midBC), s.yB, float(midBC - 20), s.yB - 10);
+    place(f.Line3(kDEMarkLower), float(midDE), s.yD, float(midDE - 20), s.yD + 10);
+    place(f.Line3(kDEMarkUpper), float(midDE), s.yD, float(midDE - 20), s.yD - 10);
 
     s.dragging = 0;
 }

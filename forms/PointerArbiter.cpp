@@ -57,7 +57,7 @@ bool PointerArbiter::isHolder(const PointerInput& in) const
     return holder_ && holder_->kind == in.kind && holder_->id == in.id;
 }
 
-bool PointerArbiter::handle(const PointerInput& in)
+bool PointerArbiter::pointer(const PointerInput& in)
 {
     if (in.kind != PointerKind::Mouse)
         advance(in.time);
@@ -102,7 +102,7 @@ bool PointerArbiter::setAsideTouch(const PointerInput& in)
     return in.action != PointerAction::Press;
 }
 
-void PointerArbiter::cancelTouches(double time)
+void PointerArbiter::touchesCancelled(double time)
 {
     advance(time);
     setAside_.clear();

@@ -1,31 +1,13 @@
 #pragma once
 
 #include "forms/MouseEvents.h"
+#include "forms/PointerInput.h"
 
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 namespace forms {
-
-enum class PointerKind : uint8_t { Mouse, Pen, Touch };
-
-// What happened to the pointer. A chord's second button comes as a Move whose
-// held buttons changed; Leave is a pen hovering away from the board.
-enum class PointerAction : uint8_t { Press, Move, Release, Cancel, Leave };
-
-// One event of one pointer, as the platform reports it.
-struct PointerInput {
-    PointerKind kind = PointerKind::Mouse;
-    PointerAction action = PointerAction::Move;
-    int32_t id = 0;
-    // The buttons held after the event: 1 the left button, a pen's tip or a
-    // finger, 2 right, 4 middle, 8 to 32 any other.
-    int buttons = 0;
-    int16_t shift = 0;
-    float x = 0, y = 0;
-    double time = 0; // milliseconds, on one clock for pens and touches
-};
 
 // Decides which pointer holds the board and turns its events into the board's
 // mouse calls. One pointer holds it at a time, from its press until its last
@@ -36,16 +18,14 @@ struct PointerInput {
 // mouse is never set aside. Changes of the held buttons are told as releases,
 // then presses; the other moves of the holder, and moves while nothing holds
 // the board (a mouse or a pen hovering), as moves.
-class PointerArbiter {
+class PointerArbiter : public PointerSink {
 public:
     static constexpr double kPenQuietMs = 1000;
 
     explicit PointerArbiter(MouseEvents& board);
 
-    // Returns whether a pointer holds the board afterwards.
-    bool handle(const PointerInput& input);
-    // The system took every touch away (a gesture of its own).
-    void cancelTouches(double time);
+    bool pointer(const PointerInput& input) override;
+    void touchesCancelled(double time) override;
     bool holding() const { return holder_.has_value(); }
 
 private:

@@ -1,53 +1,51 @@
 // Dragging DE: the grab band, the twenty-step update, the press/move/release states.
 #include "SceneFixture.h"
+#include "Shown.h"
 #include "forms/Keys.h"
-#include "forms/QBColor.h"
-#include "platform/qt/BoardView.h"
 #include "platform/qt/DesktopForm.h"
 #include "platform/qt/QtTypes.h"
 
 #include <QtTest>
 #include <cmath>
 
+using namespace board;
+
 namespace {
 
-const forms::Color kMagenta = forms::QBColor(13);
-const forms::Color kRed = forms::QBColor(12);
-
-// D and E read back from the figure, and how far each is from its line.
-double offLineAB(const board::Figure& f)
+// How far D and E are from the lines AB and AC.
+double offLineAB(const Figure& f)
 {
-    const auto& de = f.Line2(1); // AB: from (400,200) to (150,550): x = 400 - (y-200)*250/350
+    const auto& de = f.Line2(kDE); // AB: from (400,200) to (150,550): x = 400 - (y-200)*250/350
     return std::abs(de.X1() - (400.0 - (de.Y1() - 200.0) * 250.0 / 350.0));
 }
-double offLineAC(const board::Figure& f)
+double offLineAC(const Figure& f)
 {
-    const auto& de = f.Line2(1); // AC: x = 400 + (y-200)*150/350
+    const auto& de = f.Line2(kDE); // AC: x = 400 + (y-200)*150/350
     return std::abs(de.X2() - (400.0 + (de.Y2() - 200.0) * 150.0 / 350.0));
 }
 
 // Everything the drag sets follows from DE's ends.
-void verifyFollowsDE(const board::Figure& f)
+void verifyFollowsDE(const Figure& f)
 {
-    const auto& de = f.Line2(1);
+    const auto& de = f.Line2(kDE);
     const float x1 = de.X1(), y1 = de.Y1(), x2 = de.X2();
     QCOMPARE(de.Y2(), y1);
-    QCOMPARE(f.Line2(0).X2(), x1);
-    QCOMPARE(f.Line2(0).Y2(), y1);
-    QCOMPARE(f.Line2(2).X1(), x2);
-    QCOMPARE(f.Line2(2).Y1(), y1);
-    QCOMPARE(f.Line2(0).X1(), 400.f); // A stays put
-    QCOMPARE(f.Line2(2).Y2(), 200.f);
+    QCOMPARE(f.Line2(kAD).X2(), x1);
+    QCOMPARE(f.Line2(kAD).Y2(), y1);
+    QCOMPARE(f.Line2(kEA).X1(), x2);
+    QCOMPARE(f.Line2(kEA).Y1(), y1);
+    QCOMPARE(f.Line2(kAD).X1(), 400.f); // A stays put
+    QCOMPARE(f.Line2(kEA).Y2(), 200.f);
     const float mid = float((double(x1) + x2) / 2);
-    for (int i : {2, 3}) {
+    for (int i : {kDEMarkLower, kDEMarkUpper}) {
         QCOMPARE(f.Line3(i).X1(), mid);
         QCOMPARE(f.Line3(i).Y1(), y1);
         QCOMPARE(f.Line3(i).X2(), float((double(x1) + x2) / 2 - 20));
     }
-    QCOMPARE(f.Line3(2).Y2(), float(double(y1) + 10));
-    QCOMPARE(f.Line3(3).Y2(), float(double(y1) - 10));
-    QCOMPARE(f.Label3(1).Top(), float(double(y1) - 15));
-    QCOMPARE(f.Label3(2).Top(), float(double(y1) - 15));
+    QCOMPARE(f.Line3(kDEMarkLower).Y2(), float(double(y1) + 10));
+    QCOMPARE(f.Line3(kDEMarkUpper).Y2(), float(double(y1) - 10));
+    QCOMPARE(f.Label3(kLetterD).Top(), float(double(y1) - 15));
+    QCOMPARE(f.Label3(kLetterE).Top(), float(double(y1) - 15));
 }
 
 // DE taken by the pointer from 410 to `y` and let go.
@@ -85,24 +83,56 @@ private slots:
         SceneFixture b;
         b.press(1, x, y);
         QCOMPARE(b.state().dragging, grabs ? 1.f : 0.f);
-        QCOMPARE(b.figure().Line2(1).BorderColor(), grabs ? kMagenta : kRed);
+        QCOMPARE(b.de().BorderColor(), grabs ? kDEMagenta : kDERed);
         QCOMPARE(b.state().lastX, x);
         QCOMPARE(b.state().lastY, y);
     }
 
-    void otherButtonsAndMemoModeGrabNothing()
+    // Presses, moves and releases in turn, and the board they leave; D and E
+    // stay on their lines and everything follows DE throughout.
+    void pointerEventsInTurn_data()
     {
-        SceneFixture middle;
-        middle.press(4, 123, 410);
-        QCOMPARE(middle.state().dragging, 0.f);
-        QCOMPARE(middle.state().lastX, 123.f);
-
-        SceneFixture memo;
-        memo.handlers.Command3_Click();
-        memo.press(1, 370, 410);
-        QCOMPARE(memo.state().dragging, 0.f);
-        QCOMPARE(memo.state().penDown, int16_t(1));
-        QCOMPARE(memo.figure().Line2(1).BorderColor(), kRed);
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("board");
+        QTest::newRow("the middle button grabs nothing")
+            << "D4:123,410" << "DE 410 red, dragging 0, memo off, chalk up, last 123,410";
+        QTest::newRow("in memo mode a press on DE puts the chalk down")
+            << "memo D1:370,410" << "DE 410 red, dragging 0, memo on, chalk down, last 370,410";
+        QTest::newRow("a drag ignores sideways travel")
+            << "D1:100,450 M:700,450" << "DE 410 magenta, dragging 1, memo off, chalk up, last 700,450";
+        QTest::newRow("a drag keeps the offset it was taken at")
+            << "D1:100,450 M:700,450 M:10,470" << "DE 430 magenta, dragging 1, memo off, chalk up, last 10,470";
+        QTest::newRow("any button's release ends a drag, and idle moves store nothing")
+            << "D1:300,410 M:300,420 U4:300,420 M:300,500"
+            << "DE 420 red, dragging 0, memo off, chalk up, last 300,420";
+        QTest::newRow("a right press during a drag resets and keeps DE magenta")
+            << "D1:300,410 M:300,480 D2:10,20 U1:10,20"
+            << "DE 410 magenta, dragging 0, memo off, chalk up, last 10,20";
+        QTest::newRow("... until the next drag's release")
+            << "D1:300,410 M:300,480 D2:10,20 U1:10,20 D1:300,410 U1:300,410"
+            << "DE 410 red, dragging 0, memo off, chalk up, last 300,410";
+        QTest::newRow("memo mode switched on mid-drag serves the chalk")
+            << "D1:300,410 memo M:300,500 U1:300,500"
+            << "DE 410 magenta, dragging 1, memo on, chalk up, last 300,500";
+        QTest::newRow("... and off again, DE follows with no button held")
+            << "D1:300,410 memo M:300,500 U1:300,500 memo M0:300,520"
+            << "DE 430 magenta, dragging 1, memo off, chalk up, last 300,520";
+        QTest::newRow("... until a release") << "D1:300,410 memo M:300,500 U1:300,500 memo M0:300,520 U1:300,520"
+                                             << "DE 430 red, dragging 0, memo off, chalk up, last 300,520";
+        QTest::newRow("heights that would overflow, or are no number, change nothing")
+            << "D1:300,410 M:0,3e38 M:0,nan" << "DE 410 magenta, dragging 1, memo off, chalk up, last 300,410";
+        QTest::newRow("... and the next move is taken") << "D1:300,410 M:0,3e38 M:0,nan M:0,420"
+                                                        << "DE 420 magenta, dragging 1, memo off, chalk up, last 0,420";
+    }
+    void pointerEventsInTurn()
+    {
+        QFETCH(QString, events);
+        QFETCH(QString, board);
+        SceneFixture b;
+        b.play(events);
+        QCOMPARE(b.summary(), board);
+        QVERIFY(offLineAB(b.figure()) < 1e-3 && offLineAC(b.figure()) < 1e-3);
+        verifyFollowsDE(b.figure());
     }
 
     void singleMovesLandExactlyOnTheVertices_data()
@@ -125,89 +155,27 @@ private slots:
         SceneFixture b;
         b.press(1, 300, 400);
         b.move(555, 400 + dy);
-        const auto& de = b.figure().Line2(1);
-        QCOMPARE(de.Y1(), 410 + dy);
-        QCOMPARE(de.X1(), dx);
-        QCOMPARE(de.X2(), ex);
-        QCOMPARE(b.figure().Label3(1).Left(), dLeft);
-        QCOMPARE(b.figure().Label3(2).Left(), eLeft);
+        QCOMPARE(b.de().Y1(), 410 + dy);
+        QCOMPARE(b.de().X1(), dx);
+        QCOMPARE(b.de().X2(), ex);
+        QCOMPARE(b.figure().Label3(kLetterD).Left(), dLeft);
+        QCOMPARE(b.figure().Label3(kLetterE).Left(), eLeft);
         verifyFollowsDE(b.figure());
     }
 
     void lettersSwapSidesAboveA()
     {
         SceneFixture b;
+        const auto& f = b.figure();
+        const auto near = [](float a, double b) { return std::abs(a - b) < 1e-3; };
         b.press(1, 300, 410);
         b.move(300, 199); // DE one pixel above A
-        const auto& f = b.figure();
-        QVERIFY(std::abs(f.Line2(1).X1() - 400.714f) < 0.001f);
-        QVERIFY(std::abs(f.Line2(1).X2() - 399.571f) < 0.001f);
-        QVERIFY(f.Line2(1).X1() > f.Line2(1).X2());
-        QVERIFY(std::abs(f.Label3(1).Left() - (f.Line2(1).X1() + 10)) < 1e-4f);
-        QVERIFY(std::abs(f.Label3(2).Left() - (f.Line2(1).X2() - 35)) < 1e-4f);
+        QVERIFY(near(b.de().X1(), 400.714) && near(b.de().X2(), 399.571));
+        QVERIFY(near(f.Label3(kLetterD).Left(), b.de().X1() + 10) && near(f.Label3(kLetterE).Left(), b.de().X2() - 35));
         // Back down to A's height: the placement below A holds again.
         b.move(300, 200);
-        QCOMPARE(f.Line2(1).Y1(), 200.f);
-        QVERIFY(std::abs(f.Label3(1).Left() - (f.Line2(1).X1() - 35)) < 1e-4f);
-        QVERIFY(std::abs(f.Label3(2).Left() - (f.Line2(1).X2() + 10)) < 1e-4f);
-    }
-
-    void dragKeepsTheOffsetAndIgnoresSidewaysTravel()
-    {
-        SceneFixture b;
-        b.press(1, 100, 450); // 40 below DE
-        b.move(700, 450);     // sideways only
-        QCOMPARE(b.figure().Line2(1).Y1(), 410.f);
-        QCOMPARE(b.figure().Line2(1).X1(), 250.f);
-        QCOMPARE(b.state().lastX, 700.f);
-        b.move(10, 470);
-        QCOMPARE(b.figure().Line2(1).Y1(), 430.f); // still 40 above the pointer
-        verifyFollowsDE(b.figure());
-    }
-
-    void releaseOfAnyButtonEndsTheDrag()
-    {
-        SceneFixture b;
-        b.press(1, 300, 410);
-        b.move(300, 420);
-        b.release(4, 300, 420); // middle released, left still held
-        QCOMPARE(b.state().dragging, 0.f);
-        QCOMPARE(b.figure().Line2(1).BorderColor(), kRed);
-        b.move(300, 500);
-        QCOMPARE(b.figure().Line2(1).Y1(), 420.f);
-        QCOMPARE(b.state().lastY, 420.f); // idle moves do not even store the position
-    }
-
-    void rightPressDuringADragResetsAndKeepsMagenta()
-    {
-        SceneFixture b;
-        b.press(1, 300, 410);
-        b.move(300, 480);
-        b.press(2, 10, 20);
-        QCOMPARE(b.state().dragging, 0.f);
-        QCOMPARE(b.figure().Line2(1).Y1(), 410.f);
-        QCOMPARE(b.figure().Line2(1).BorderColor(), kMagenta);
-        b.release(1, 10, 20); // ends no drag, so no colour change
-        QCOMPARE(b.figure().Line2(1).BorderColor(), kMagenta);
-        b.press(1, 300, 410);
-        b.release(1, 300, 410);
-        QCOMPARE(b.figure().Line2(1).BorderColor(), kRed);
-    }
-
-    void memoModeSwitchedOnMidDragServesTheChalk()
-    {
-        SceneFixture b;
-        b.press(1, 300, 410);
-        b.handlers.Command3_Click();
-        b.move(300, 500);
-        b.release(1, 300, 500);
-        QCOMPARE(b.state().dragging, 1.f);
-        QCOMPARE(b.figure().Line2(1).Y1(), 410.f);
-        b.handlers.Command3_Click();
-        b.move(300, 520, 0); // no button held: DE still follows
-        QCOMPARE(b.figure().Line2(1).Y1(), 430.f);
-        b.release(1, 300, 520);
-        QCOMPARE(b.state().dragging, 0.f);
+        QCOMPARE(b.de().Y1(), 200.f);
+        QVERIFY(near(f.Label3(kLetterD).Left(), b.de().X1() - 35) && near(f.Label3(kLetterE).Left(), b.de().X2() + 10));
     }
 
     void manyMovesStayOnTheLines()
@@ -228,19 +196,6 @@ private slots:
         QVERIFY2(offLineAB(b.figure()) < 0.25, qPrintable(QString::number(offLineAB(b.figure()))));
         QVERIFY2(offLineAC(b.figure()) < 0.25, qPrintable(QString::number(offLineAC(b.figure()))));
         verifyFollowsDE(b.figure());
-    }
-
-    void absurdPositionsChangeNothing()
-    {
-        SceneFixture b;
-        b.press(1, 300, 410);
-        b.move(0, 3e38f); // the slide would overflow single precision
-        QCOMPARE(b.figure().Line2(1).Y1(), 410.f);
-        QCOMPARE(b.state().lastY, 410.f);
-        b.move(0, std::nanf(""));
-        QCOMPARE(b.state().lastY, 410.f);
-        b.move(0, 420);
-        QCOMPARE(b.figure().Line2(1).Y1(), 420.f);
     }
 
     // Keys leave DE where a pointer whose moves travel as far leaves it, to
@@ -265,7 +220,7 @@ private slots:
         SceneFixture byKeys, byPointer;
         dragDETo(byKeys, 405.1f);
         dragDETo(byPointer, 405.1f);
-        const board::BoardState before = byKeys.state();
+        const BoardState before = byKeys.state();
         byKeys.typeKeys(keys);
         float y = 400;
         byPointer.press(1, 300, y);
@@ -274,7 +229,7 @@ private slots:
         byPointer.release(1, 300, y);
         QVERIFY(sameFigure(byKeys.figure(), byPointer.figure()));
         QVERIFY(sameState(byKeys.state(), before)); // not even dragging or the last position
-        QCOMPARE(byKeys.figure().Line2(1).BorderColor(), kRed);
+        QCOMPARE(byKeys.de().BorderColor(), kDERed);
     }
 
     void keyStepsStopAtTheBoardsEdges_data()
@@ -298,128 +253,114 @@ private slots:
         SceneFixture b;
         dragDETo(b, start);
         b.typeKeys(keys);
-        QCOMPARE(b.figure().Line2(1).Y1(), end);
+        QCOMPARE(b.de().Y1(), end);
         verifyFollowsDE(b.figure());
     }
 
+    // Keys while something else holds the board, or that belong to the
+    // browser and the desktop; once the button is let go, the keys move DE.
     void keysThatMoveNothing_data()
     {
-        QTest::addColumn<int>("situation");
+        QTest::addColumn<QString>("before");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("shift");
         QTest::addColumn<bool>("taken");
-        enum { Plain, MemoMode, LeftHeld, MiddleHeld };
-        QTest::newRow("in memo mode") << int(MemoMode) << int(forms::vbKeyDown) << 0 << true;
-        QTest::newRow("a left button held off DE") << int(LeftHeld) << int(forms::vbKeyPageDown) << 0 << true;
-        QTest::newRow("the middle button held") << int(MiddleHeld) << int(forms::vbKeyUp) << 0 << true;
-        QTest::newRow("Ctrl with a page key, the browser's") << int(Plain) << int(forms::vbKeyPageDown)
-                                                              << int(forms::vbCtrlMask) << false;
-        QTest::newRow("Meta with an arrow") << int(Plain) << int(forms::vbKeyUp) << int(forms::kMetaMask) << false;
-        QTest::newRow("the left arrow") << int(Plain) << 37 << 0 << false;
+        QTest::addColumn<QString>("letGo");
+        QTest::newRow("in memo mode") << "memo" << int(forms::vbKeyDown) << 0 << true << "";
+        QTest::newRow("a left button held off DE") << "D1:300,600" << int(forms::vbKeyPageDown) << 0 << true
+                                                   << "U1:300,600";
+        QTest::newRow("the middle button held") << "D4:300,410" << int(forms::vbKeyUp) << 0 << true << "U4:300,600";
+        QTest::newRow("Ctrl with a page key, the browser's")
+            << "" << int(forms::vbKeyPageDown) << int(forms::vbCtrlMask) << false << "";
+        QTest::newRow("Meta with an arrow") << "" << int(forms::vbKeyUp) << int(forms::kMetaMask) << false << "";
+        QTest::newRow("the left arrow") << "" << 37 << 0 << false << "";
     }
     void keysThatMoveNothing()
     {
-        QFETCH(int, situation);
+        QFETCH(QString, before);
         QFETCH(int, key);
         QFETCH(int, shift);
         QFETCH(bool, taken);
+        QFETCH(QString, letGo);
         SceneFixture b, untouched;
-        for (SceneFixture* f : {&b, &untouched}) {
-            if (situation == 1)
-                f->handlers.Command3_Click();
-            if (situation == 2)
-                f->press(1, 300, 600);
-            if (situation == 3)
-                f->press(4, 300, 410);
-        }
+        b.play(before);
+        untouched.play(before);
         QCOMPARE(b.keyDown(int16_t(key), int16_t(shift)), taken);
         b.keyUp(int16_t(key));
         QVERIFY(sameFigure(b.figure(), untouched.figure()));
         QVERIFY(sameState(b.state(), untouched.state()));
-        // Once the button is let go, the keys move DE again.
-        b.release(situation == 3 ? 4 : 1, 300, 600);
-        if (situation >= 2) {
+        if (!letGo.isEmpty()) {
+            b.play(letGo);
             b.typeKeys("Down");
-            QCOMPARE(b.figure().Line2(1).Y1(), 411.f);
+            QCOMPARE(b.de().Y1(), 411.f);
         }
     }
 
     void deIsMagentaWhileAMoveKeyIsDown()
     {
         SceneFixture b;
-        const auto colour = [&b] { return b.figure().Line2(1).BorderColor(); };
+        const auto colour = [&b] { return b.de().BorderColor(); };
         b.keyDown(forms::vbKeyDown);
         b.keyDown(forms::vbKeyDown); // the key's own repeat
-        QCOMPARE(colour(), kMagenta);
-        QCOMPARE(b.figure().Line2(1).Y1(), 412.f);
+        QCOMPARE(colour(), kDEMagenta);
+        QCOMPARE(b.de().Y1(), 412.f);
         b.keyDown(forms::vbKeyPageUp);
         b.keyUp(forms::vbKeyDown);
-        QCOMPARE(colour(), kMagenta); // one move key still down
+        QCOMPARE(colour(), kDEMagenta); // one move key still down
         b.keyUp(forms::vbKeyPageUp);
-        QCOMPARE(colour(), kRed);
+        QCOMPARE(colour(), kDERed);
 
         b.keyDown(forms::vbKeyUp);
         b.handlers.gamen_LostFocus(); // its release goes elsewhere
-        QCOMPARE(colour(), kRed);
+        QCOMPARE(colour(), kDERed);
         b.keyUp(forms::vbKeyUp);
-        QCOMPARE(colour(), kRed);
+        QCOMPARE(colour(), kDERed);
 
         // The pointer takes DE while a key is down: DE stays its until released.
         b.keyDown(forms::vbKeyDown);
         b.press(1, 300, 410);
         b.keyUp(forms::vbKeyDown);
-        QCOMPARE(colour(), kMagenta);
+        QCOMPARE(colour(), kDEMagenta);
         QCOMPARE(b.state().dragging, 1.f);
         b.release(1, 300, 410);
-        QCOMPARE(colour(), kRed);
+        QCOMPARE(colour(), kDERed);
     }
 
-    // A move repaints what changed, not the whole board.
+    // A move repaints what changed, not the whole board: DE's old and new
+    // places and both letters.
     void aMoveRepaintsOnlyWhatMoved()
     {
-        qtwin::DesktopForm form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        struct Spy : forms::DirtySink {
-            QRegion region;
-            void markDirty(const forms::Rect& r) override { region += qtwin::toQRect(r); }
-        } spy;
-        auto& f = form.scene().figure;
-        auto& h = form.handlers();
-        h.gamen_MouseDown(1, 0, 300, 410);
-        form.scene().gamen.setView(&spy);
-        h.gamen_MouseMove(1, 0, 300, 420);
-        form.scene().gamen.setView(form.controls().gamen);
-        const QRect whole(0, 0, board::kBoardWidth, board::kBoardHeight);
-        QVERIFY(!spy.region.isEmpty());
-        QVERIFY(spy.region.boundingRect().width() * spy.region.boundingRect().height()
-                < whole.width() * whole.height() / 4);
-        // It covers DE's old and new places and both letters.
+        SceneFixture b;
+        RegionSink spy;
+        b.press(1, 300, 410);
+        b.scene.gamen.setView(&spy);
+        b.move(300, 420);
+        const QRect box = spy.region.boundingRect();
+        QVERIFY(!spy.region.isEmpty() && box.width() * box.height() < kBoardWidth * kBoardHeight / 4);
         QVERIFY(spy.region.contains(QRect(251, 409, 238, 2)));
         QVERIFY(spy.region.contains(QRect(245, 419, 240, 2)));
-        QVERIFY(spy.region.contains(qtwin::toQRect(forms::pixelBounds(f.Label3(1).extent()))));
+        QVERIFY(spy.region.contains(qtwin::toQRect(forms::pixelBounds(b.figure().Label3(kLetterD).extent()))));
     }
 
-    // The same drag through real mouse events on the board widget.
+    // The same drag through real mouse events on the board widget, painted:
+    // DE lies on BC now, red over white; the old place shows the board.
     void dragThroughQtMouseEvents()
     {
         qtwin::DesktopForm form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(exposed(form));
         QWidget* gamen = form.controls().gamen;
+        const auto& de = form.scene().figure.Line2(kDE);
         QTest::mousePress(gamen, Qt::LeftButton, {}, QPoint(370, 400));
         QCOMPARE(form.scene().state.dragging, 1.f);
         QTest::mouseMove(gamen, QPoint(370, 540));
-        QCOMPARE(form.scene().figure.Line2(1).Y1(), 550.f);
-        QCOMPARE(form.scene().figure.Line2(1).X1(), 150.f);
+        QCOMPARE(de.Y1(), 550.f);
+        QCOMPARE(de.X1(), 150.f);
         QTest::mouseRelease(gamen, Qt::LeftButton, {}, QPoint(370, 540));
         QCOMPARE(form.scene().state.dragging, 0.f);
-        QCOMPARE(form.scene().figure.Line2(1).BorderColor(), kRed);
-
-        // Painted: DE lies on BC now, red over white; the old place shows the board.
+        QCOMPARE(de.BorderColor(), kDERed);
         const QImage shot = gamen->grab().toImage();
-        QCOMPARE(QColor(shot.pixel(300, 550)), qtwin::toQColor(kRed));
-        QCOMPARE(QColor(shot.pixel(300, 410)), QColor(0, 128, 0));
+        QCOMPARE(shot.pixel(300, 550), kRed);
+        QCOMPARE(shot.pixel(300, 410), kGreen);
     }
 };
 

@@ -1,6 +1,6 @@
 // The window-system layer: colours, clipping, and that every drawing reports
 // all the pixels it changed.
-#include "forms/DirtySink.h"
+#include "Shown.h"
 #include "forms/FigurePainter.h"
 #include "forms/Geometry.h"
 #include "forms/LineShape.h"
@@ -17,11 +17,6 @@
 #include <stdexcept>
 
 namespace {
-
-struct RegionSink : forms::DirtySink {
-    QRegion region;
-    void markDirty(const forms::Rect& area) override { region += qtwin::toQRect(area); }
-};
 
 // A picture box of the given size whose chalk lands in an image.
 struct ImageBox {
@@ -78,19 +73,30 @@ QImage render(const forms::LineShape& line, QSize size, double scale)
 class FormsTest : public QObject {
     Q_OBJECT
 private slots:
+    // QBColor's table, by the indices the board uses and a few more.
+    void colourTable_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QColor>("color"); // none: out of the table
+        QTest::newRow("2 green, the board") << 2 << QColor(0, 128, 0);
+        QTest::newRow("9 blue") << 9 << QColor(0, 0, 255);
+        QTest::newRow("12 red") << 12 << QColor(255, 0, 0);
+        QTest::newRow("13 magenta") << 13 << QColor(255, 0, 255);
+        QTest::newRow("14 yellow") << 14 << QColor(255, 255, 0);
+        QTest::newRow("0 black") << 0 << QColor(0, 0, 0);
+        QTest::newRow("7 light grey") << 7 << QColor(192, 192, 192);
+        QTest::newRow("15 white") << 15 << QColor(255, 255, 255);
+        QTest::newRow("16 is past the end") << 16 << QColor();
+        QTest::newRow("-1 is before the start") << -1 << QColor();
+    }
     void colourTable()
     {
-        auto rgb = [](int16_t i) { return qtwin::toQColor(forms::QBColor(i)); };
-        QCOMPARE(rgb(2), QColor(0, 128, 0));
-        QCOMPARE(rgb(9), QColor(0, 0, 255));
-        QCOMPARE(rgb(12), QColor(255, 0, 0));
-        QCOMPARE(rgb(13), QColor(255, 0, 255));
-        QCOMPARE(rgb(14), QColor(255, 255, 0));
-        QCOMPARE(rgb(0), QColor(0, 0, 0));
-        QCOMPARE(rgb(7), QColor(192, 192, 192));
-        QCOMPARE(rgb(15), QColor(255, 255, 255));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, forms::QBColor(16));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, forms::QBColor(-1));
+        QFETCH(int, index);
+        QFETCH(QColor, color);
+        if (color.isValid())
+            QCOMPARE(qtwin::toQColor(forms::QBColor(int16_t(index))), color);
+        else
+            QVERIFY_THROWS_EXCEPTION(std::out_of_range, forms::QBColor(int16_t(index)));
     }
 
     void clipping_data()

@@ -1,16 +1,13 @@
 // Other ways in: a finger or a pen on an interactive whiteboard, the keyboard,
 // and what a screen reader is told.
-#include "platform/qt/RadioPalette.h"
-#include "platform/qt/BoardView.h"
+#include "Shown.h"
 #include "platform/qt/DesktopForm.h"
-#include "forms/PointerArbiter.h"
-#include "forms/QBColor.h"
+#include "platform/qt/RadioPalette.h"
 #include "window/FormLayout.h"
 
 #include <QAccessible>
 #include <QRadioButton>
 #include <QSet>
-#include <QSignalSpy>
 #include <QTabletEvent>
 #include <QtTest>
 #include <memory>
@@ -80,22 +77,6 @@ void sendToBoard(QWidget* board, const forms::PointerInput& in)
         QMouseEvent event(types[action], at, global, button, Qt::MouseButtons(in.buttons), {});
         QApplication::sendEvent(board, &event);
     }
-}
-
-// The board's mouse calls, as "D1:500 M:510 U1" (button, and where across).
-struct CallLog : forms::MouseEvents {
-    QStringList calls;
-    void mouseDown(int16_t b, int16_t, float x, float) override { calls << QStringLiteral("D%1:%2").arg(b).arg(x); }
-    void mouseMove(int16_t, int16_t, float x, float) override { calls << QStringLiteral("M:%1").arg(x); }
-    void mouseUp(int16_t b, int16_t, float, float) override { calls << QStringLiteral("U%1").arg(b); }
-};
-
-// The window shown and given the keyboard, as the program opens it.
-bool shownActive(QWidget& form)
-{
-    form.show();
-    form.activateWindow();
-    return QTest::qWaitForWindowActive(&form);
 }
 
 // The middle of a control, in the window.
@@ -171,79 +152,71 @@ private slots:
         CallLog log;
         forms::PointerArbiter arbiter(log);
         for (const forms::PointerInput& step : pointerSteps(steps))
-            arbiter.handle(step);
+            arbiter.pointer(step);
         QCOMPARE(log.calls.join(' '), calls);
         QVERIFY(!arbiter.holding());
     }
 
-    // The same, from tablet, touch and mouse events as Qt delivers them.
+    // The same, from tablet, touch and mouse events as Qt delivers them to
+    // the board's widget, on their way to the handlers.
     void thePenComesFirstOnTheDesktop_data() { thePenComesFirst_data(); }
     void thePenComesFirstOnTheDesktop()
     {
         QFETCH(QString, steps);
         QFETCH(QString, calls);
-        Form1 form;
-        CallLog log;
-        auto* board = form.controls().gamen;
-        connect(board, &qtwin::BoardView::MouseDown, [&log](int16_t b, int16_t s, float x, float y) { log.mouseDown(b, s, x, y); });
-        connect(board, &qtwin::BoardView::MouseMove, [&log](int16_t b, int16_t s, float x, float y) { log.mouseMove(b, s, x, y); });
-        connect(board, &qtwin::BoardView::MouseUp, [&log](int16_t b, int16_t s, float x, float y) { log.mouseUp(b, s, x, y); });
+        ViewedBoard b;
         for (const forms::PointerInput& step : pointerSteps(steps))
-            sendToBoard(board, step);
-        QCOMPARE(log.calls.join(' '), calls);
-        QCOMPARE(form.scene().state.dragging, 0.f); // every row lets go in the end
-        QCOMPARE(form.scene().figure.Line2(1).BorderColor(), forms::QBColor(12));
+            sendToBoard(&b.view, step);
+        QCOMPARE(b.log.calls.join(' '), calls);
+        QCOMPARE(b.board.state().dragging, 0.f); // every row lets go in the end
+        QCOMPARE(b.board.de().BorderColor(), kDERed);
     }
 
-    void oneFingerDragsDEWithOnePress()
+    // Qt's own ways of sending a finger, a pen and a double click: each
+    // reaches the handlers as the left button does, and only once.
+    void qtsOwnEventsReachTheBoardOnce_data()
     {
-        Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QWidget* gamen = form.controls().gamen;
-        QSignalSpy presses(form.controls().gamen, &qtwin::BoardView::MouseDown);
+        QTest::addColumn<int>("way");
+        QTest::addColumn<QString>("calls");
+        QTest::addColumn<float>("deY");  // where DE is afterwards
+        QTest::addColumn<bool>("chalk"); // memo mode on, and chalk where the pen went
+        QTest::newRow("a finger drags DE with one press") << 0 << "D1:300 M:300 U1" << 480.f << false;
+        QTest::newRow("a pen writes chalk as the left button does") << 1 << "D1:100 M:200 U1" << 410.f << true;
+        QTest::newRow("a double click is two presses") << 2 << "M:300 D1:300 U1 D1:300 U1" << 410.f << false;
+    }
+    void qtsOwnEventsReachTheBoardOnce()
+    {
+        QFETCH(int, way);
+        QFETCH(QString, calls);
+        QFETCH(float, deY);
+        QFETCH(bool, chalk);
+        ViewedBoard b;
+        QVERIFY(exposed(b.view));
+        if (chalk)
+            b.board.handlers.Command3_Click();
         const std::unique_ptr<QPointingDevice> finger(QTest::createTouchDevice());
-        QTest::touchEvent(gamen, finger.get()).press(0, QPoint(300, 405));
-        QTest::touchEvent(gamen, finger.get()).move(0, QPoint(300, 475));
-        QTest::touchEvent(gamen, finger.get()).release(0, QPoint(300, 475));
-        QCOMPARE(presses.count(), 1);
-        QCOMPARE(form.scene().figure.Line2(1).Y1(), 480.f);
-        QCOMPARE(form.scene().state.dragging, 0.f);
-    }
-
-    void aPenWritesChalkLikeTheLeftButton()
-    {
-        Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QWidget* gamen = form.controls().gamen;
-        QSignalSpy presses(form.controls().gamen, &qtwin::BoardView::MouseDown);
-        form.handlers().Command3_Click();
-        sendPen(gamen, QEvent::TabletPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
-        sendPen(gamen, QEvent::TabletMove, {200, 100}, Qt::NoButton, Qt::LeftButton);
-        sendPen(gamen, QEvent::TabletRelease, {200, 100}, Qt::LeftButton, Qt::NoButton);
-        QCOMPARE(presses.count(), 1);
-        QCOMPARE(form.surface().image().pixel(150, 100), qRgb(255, 0, 0));
-        QCOMPARE(form.scene().state.penDown, int16_t(0));
-    }
-
-    void aDoubleClickIsTwoPresses()
-    {
-        Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QSignalSpy presses(form.controls().gamen, &qtwin::BoardView::MouseDown);
-        // Through the window, as the platform sends it: press, release, press, release.
-        QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, {}, QPoint(8 + 300, 48 + 410));
-        QCOMPARE(presses.count(), 2);
-        QCOMPARE(form.scene().state.dragging, 0.f); // the second release ends the second grab
+        if (way == 0) {
+            QTest::touchEvent(&b.view, finger.get()).press(0, QPoint(300, 405));
+            QTest::touchEvent(&b.view, finger.get()).move(0, QPoint(300, 475));
+            QTest::touchEvent(&b.view, finger.get()).release(0, QPoint(300, 475));
+        } else if (way == 1) {
+            sendPen(&b.view, QEvent::TabletPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
+            sendPen(&b.view, QEvent::TabletMove, {200, 100}, Qt::NoButton, Qt::LeftButton);
+            sendPen(&b.view, QEvent::TabletRelease, {200, 100}, Qt::LeftButton, Qt::NoButton);
+        } else {
+            QTest::mouseDClick(b.view.windowHandle(), Qt::LeftButton, {}, QPoint(300, 410));
+        }
+        QCOMPARE(b.log.calls.join(' '), calls);
+        QCOMPARE(b.board.de().Y1(), deY);
+        QCOMPARE(b.board.surfacePixel(150, 100), chalk ? kRed : kGreen);
+        QCOMPARE(b.board.state().dragging, 0.f); // the second release ends the second grab
+        QCOMPARE(b.board.state().penDown, int16_t(0));
     }
 
     void keyboardChoosesChalkAndPressesButtons()
     {
         Form1 form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(exposed(form));
         const auto& c = form.controls();
         c.Command3->setFocus();
         QTest::keyClick(c.Command3, Qt::Key_Return); // memo on
@@ -270,18 +243,17 @@ private slots:
         Form1 form;
         QVERIFY(shownActive(form));
         const auto& c = form.controls();
-        const auto& de = form.scene().figure.Line2(1);
-        const forms::Color magenta = forms::QBColor(13), red = forms::QBColor(12);
+        const auto& de = form.scene().figure.Line2(board::kDE);
         QTest::mouseClick(c.gamen, Qt::LeftButton, {}, QPoint(700, 100));
         QVERIFY(c.gamen->hasFocus());
         QTest::keyPress(c.gamen, Qt::Key_Down);
         QCOMPARE(de.Y1(), 411.f);
-        QCOMPARE(de.BorderColor(), magenta);
+        QCOMPARE(de.BorderColor(), kDEMagenta);
         QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(c.gamen, &repeated);
-        QCOMPARE(de.BorderColor(), magenta); // the key is still down, repeating
+        QCOMPARE(de.BorderColor(), kDEMagenta); // the key is still down, repeating
         QTest::keyRelease(c.gamen, Qt::Key_Down);
-        QCOMPARE(de.BorderColor(), red);
+        QCOMPARE(de.BorderColor(), kDERed);
         QTest::keyClick(c.gamen, Qt::Key_PageDown);
         QTest::keyClick(c.gamen, Qt::Key_Up, Qt::ShiftModifier);
         QCOMPARE(de.Y1(), 411.f);
@@ -296,7 +268,7 @@ private slots:
         QTest::keyPress(c.gamen, Qt::Key_Down);
         QTest::keyClick(c.gamen, Qt::Key_Tab);
         QVERIFY(c.Command1->hasFocus());
-        QCOMPARE(de.BorderColor(), red);
+        QCOMPARE(de.BorderColor(), kDERed);
     }
 
     // A presenter's remote sends Page Down: it moves DE from the start, and
@@ -332,7 +304,7 @@ private slots:
         }
         QVERIFY(form.controls().gamen->hasFocus());
         QTest::keyClick(window, Qt::Key_PageDown);
-        QCOMPARE(form.scene().figure.Line2(1).Y1(), 420.f);
+        QCOMPARE(form.scene().figure.Line2(board::kDE).Y1(), 420.f);
     }
 
     void aControlReachedByTabKeepsTheFocus()
@@ -344,7 +316,7 @@ private slots:
         QVERIFY(c.Command1->hasFocus());
         QTest::keyClick(form.windowHandle(), Qt::Key_PageDown);
         QVERIFY(c.Command1->hasFocus());
-        QCOMPARE(form.scene().figure.Line2(1).Y1(), 410.f);
+        QCOMPARE(form.scene().figure.Line2(board::kDE).Y1(), 410.f);
         QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {}, middleOf("Command3")); // memo on
         QVERIFY(c.Command1->hasFocus());
         QCOMPARE(form.scene().state.memoMode, 1.f);

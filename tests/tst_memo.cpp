@@ -1,31 +1,42 @@
 // The chalk: palette, memo mode and strokes on the board's surface.
 #include "SceneFixture.h"
-#include "platform/qt/RadioPalette.h"
-#include "platform/qt/BoardView.h"
+#include "Shown.h"
 #include "memo/Palette.h"
 #include "platform/qt/DesktopForm.h"
+#include "platform/qt/RadioPalette.h"
 
 #include <QRadioButton>
 #include <QtTest>
 
 namespace {
 
-const QRgb kBoard = qRgb(0, 128, 0);
-const QRgb kRed = qRgb(255, 0, 0);
-const QRgb kYellow = qRgb(255, 255, 0);
-const QRgb kBlue = qRgb(0, 0, 255);
-
 // How thick a horizontal stroke is at column x: the chalk's share of each
 // pixel, summed down the column, read from a channel the board has none of.
-double thicknessAt(const SceneFixture& b, int x, int yFrom, int yTo, int (*channel)(QRgb))
+double thicknessAt(const SceneFixture& b, int x, int yFrom, int yTo, QRgb color)
 {
     double n = 0;
     for (int y = yFrom; y <= yTo; ++y)
-        n += channel(b.surfacePixel(x, y)) / 255.0;
+        n += (color == kBlue ? qBlue(b.surfacePixel(x, y)) : qRed(b.surfacePixel(x, y))) / 255.0;
     return n;
 }
-int redOf(QRgb c) { return qRed(c); }
-int blueOf(QRgb c) { return qBlue(c); }
+
+// The board's pixels that are not as told, as "bare" (no chalk at all) or
+// as "red 100,200 140,200; green 60,200": empty when all are.
+QString wrongPixels(const SceneFixture& b, const QString& told)
+{
+    static const QHash<QString, QRgb> colours = {{"green", kGreen}, {"red", kRed}, {"yellow", kYellow}, {"blue", kBlue}};
+    if (told == "bare")
+        return b.bare() ? QString() : QStringLiteral("chalk on the board");
+    QStringList wrong;
+    for (const QString& group : told.split(';')) {
+        QStringList words = group.split(' ', Qt::SkipEmptyParts);
+        const QRgb want = colours.value(words.takeFirst());
+        for (const QString& at : words)
+            if (b.surfacePixel(at.section(',', 0, 0).toInt(), at.section(',', 1, 1).toInt()) != want)
+                wrong << at;
+    }
+    return wrong.join(' ');
+}
 
 } // namespace
 
@@ -54,8 +65,7 @@ private slots:
         QFETCH(float, penColor);
         QFETCH(int, width);
         SceneFixture b;
-        b.handlers.Command3_Click();
-        b.handlers.Option1_Click(5);
+        b.play("memo opt5");
         const auto before = b.state();
         b.handlers.Option1_Click(int16_t(index));
         QCOMPARE(b.state().penColor, penColor);
@@ -67,8 +77,7 @@ private slots:
     void memoButtonTogglesThePaletteAndNothingElse()
     {
         SceneFixture b;
-        b.handlers.Command3_Click();
-        b.handlers.Option1_Click(6);
+        b.play("memo opt6");
         b.stroke({{100, 100}, {200, 100}});
         const QImage drawn = b.surface.image();
         b.press(1, 50, 50); // chalk down, then memo off and on again
@@ -84,75 +93,60 @@ private slots:
         for (int i = 0; i < 16; ++i) // ascending, off then on
             QCOMPARE(b.palette.enableLog[std::size_t(i)], std::make_pair(int16_t(i % 8), i >= 8));
 
-        QCOMPARE(b.state().penColor, before.penColor);
-        QCOMPARE(b.state().penDown, int16_t(1));
-        QCOMPARE(b.state().dragging, before.dragging);
+        QVERIFY(sameState(b.state(), before));
         QCOMPARE(b.scene.gamen.DrawWidth(), int16_t(6));
         QCOMPARE(b.surface.image(), drawn);
     }
 
-    void pressAloneDrawsNothingAndTheStrokeStartsThere()
+    // Presses, moves and releases in memo mode, the chalk they leave and the
+    // board they leave.
+    void chalkEventsInTurn_data()
     {
-        SceneFixture b;
-        b.handlers.Command3_Click();
-        b.move(10, 10, 0); // pointer somewhere before the press
-        b.press(1, 100, 200);
-        b.release(1, 100, 200);
-        QCOMPARE(b.pixelsOfColor(kBoard), board::kBoardWidth * board::kBoardHeight);
-
-        b.press(1, 100, 200);
-        b.move(140, 200);
-        QCOMPARE(b.surfacePixel(100, 200), kRed);
-        QCOMPARE(b.surfacePixel(140, 200), kRed);
-        QCOMPARE(b.surfacePixel(60, 200), kBoard);
-        QCOMPARE(b.surfacePixel(20, 20), kBoard); // nothing from the earlier pointer place
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("chalk");
+        QTest::addColumn<QString>("board");
+        QTest::newRow("a press alone draws nothing") << "memo M0:10,10 D1:100,200 U1:100,200" << "bare"
+                                                     << "DE 410 red, dragging 0, memo on, chalk up, last 100,200";
+        QTest::newRow("a stroke starts at its press, not where the pointer was before")
+            << "memo M0:10,10 D1:100,200 U1:100,200 D1:100,200 M:140,200" << "red 100,200 140,200; green 60,200 20,20"
+            << "DE 410 red, dragging 0, memo on, chalk down, last 140,200";
+        QTest::newRow("moves with the chalk up draw nothing and keep their place")
+            << "memo M0:30,30" << "bare" << "DE 410 red, dragging 0, memo on, chalk up, last 30,30";
+        QTest::newRow("the middle button's release lifts the chalk")
+            << "memo D1:100,300 U4:100,300 M:200,300" << "bare"
+            << "DE 410 red, dragging 0, memo on, chalk up, last 200,300";
+        QTest::newRow("memo off with the chalk down: moves draw nothing, a release lifts nothing")
+            << "memo D1:100,400 memo M:150,400 U1:150,400" << "bare"
+            << "DE 410 red, dragging 0, memo off, chalk down, last 100,400";
+        QTest::newRow("... and back in memo mode, moves draw with no button held")
+            << "memo D1:100,400 memo M:150,400 U1:150,400 memo M0:180,400 U1:180,400" << "red 140,400; green 90,400"
+            << "DE 410 red, dragging 0, memo on, chalk up, last 180,400";
+        QTest::newRow("a right press wipes the chalk, leaves memo mode and lifts the chalk")
+            << "memo opt6 D1:100,100 M:300,100 D2:300,100 M:400,100" << "bare"
+            << "DE 410 red, dragging 0, memo off, chalk up, last 300,100";
+        QTest::newRow("... and the next memo mode writes the kept blue at width 3")
+            << "memo opt6 D1:100,100 M:300,100 D2:300,100 memo D1:100,300 M:300,300 U1:300,300"
+            << "blue 200,299 200,300 200,301; green 200,298 200,302"
+            << "DE 410 red, dragging 0, memo on, chalk up, last 300,300";
+        QTest::newRow("a segment from off the board draws the part on it")
+            << "memo D1:-500,100 M:100,100" << "red 0,100 99,100"
+            << "DE 410 red, dragging 0, memo on, chalk down, last 100,100";
+        QTest::newRow("a far-off end: drawn to the edge, and the next segment goes on from it")
+            << "memo D1:-500,100 M:100,100 M:2e9,100" << "red 792,100"
+            << "DE 410 red, dragging 0, memo on, chalk down, last 2e+09,100";
+        QTest::newRow("... to a place on the board") << "memo D1:-500,100 M:100,100 M:2e9,100 M:700,300"
+                                                     << "red 700,300"
+                                                     << "DE 410 red, dragging 0, memo on, chalk down, last 700,300";
     }
-
-    void penDownRules()
+    void chalkEventsInTurn()
     {
+        QFETCH(QString, events);
+        QFETCH(QString, chalk);
+        QFETCH(QString, board);
         SceneFixture b;
-        b.handlers.Command3_Click();
-        b.move(30, 30, 0); // chalk up: position kept, nothing drawn
-        QCOMPARE(b.state().lastX, 30.f);
-        b.press(1, 100, 300);
-        b.release(4, 100, 300); // middle released: chalk up
-        QCOMPARE(b.state().penDown, int16_t(0));
-        b.move(200, 300);
-        QCOMPARE(b.surfacePixel(150, 300), kBoard);
-
-        // Memo switched off with the chalk down: moves do nothing, a release does
-        // not lift the chalk, and back in memo mode moves draw with no button held.
-        b.press(1, 100, 400);
-        b.handlers.Command3_Click();
-        b.move(150, 400);
-        b.release(1, 150, 400);
-        QCOMPARE(b.state().penDown, int16_t(1));
-        QCOMPARE(b.state().lastX, 100.f);
-        b.handlers.Command3_Click();
-        b.move(180, 400, 0);
-        QCOMPARE(b.surfacePixel(140, 400), kRed);
-        b.release(1, 180, 400);
-        QCOMPARE(b.state().penDown, int16_t(0));
-    }
-
-    void rightPressWipesAndLiftsTheChalk()
-    {
-        SceneFixture b;
-        b.handlers.Command3_Click();
-        b.handlers.Option1_Click(6);
-        b.press(1, 100, 100);
-        b.move(300, 100);
-        b.press(2, 300, 100);
-        QCOMPARE(b.pixelsOfColor(kBoard), board::kBoardWidth * board::kBoardHeight);
-        QCOMPARE(b.state().memoMode, 0.f);
-        QCOMPARE(b.state().penDown, int16_t(0));
-        b.move(400, 100); // left still held: nothing
-        QCOMPARE(b.pixelsOfColor(kBoard), board::kBoardWidth * board::kBoardHeight);
-        // The next memo mode draws in the kept blue at width 3.
-        b.handlers.Command3_Click();
-        b.stroke({{100, 300}, {300, 300}});
-        QVERIFY(qAbs(thicknessAt(b, 200, 290, 310, blueOf) - 3) < 0.1);
-        QCOMPARE(b.surfacePixel(200, 300), kBlue);
+        b.play(events);
+        QCOMPARE(wrongPixels(b, chalk), QString());
+        QCOMPARE(b.summary(), board);
     }
 
     void widthsAndColoursOnTheSurface_data()
@@ -170,14 +164,12 @@ private slots:
         QFETCH(QRgb, color);
         QFETCH(int, width);
         SceneFixture b;
-        b.handlers.Command3_Click();
-        b.handlers.Option1_Click(int16_t(index));
+        b.play(QStringLiteral("memo opt%1").arg(index));
         b.stroke({{100, 300}, {300, 300}});
-        auto channel = color == kBlue ? blueOf : redOf;
-        QVERIFY(qAbs(thicknessAt(b, 200, 280, 320, channel) - width) < 0.1);
+        QVERIFY(qAbs(thicknessAt(b, 200, 280, 320, color) - width) < 0.1);
         QCOMPARE(b.surfacePixel(200, 300), color);
-        QCOMPARE(b.surfacePixel(200, 300 - width), kBoard);
-        QCOMPARE(b.surfacePixel(200, 300 + width), kBoard);
+        QCOMPARE(b.surfacePixel(200, 300 - width), kGreen);
+        QCOMPARE(b.surfacePixel(200, 300 + width), kGreen);
     }
 
     void erasersBareTheBoard_data()
@@ -192,38 +184,21 @@ private slots:
         QFETCH(int, index);
         QFETCH(int, band);
         SceneFixture b;
-        b.handlers.Command3_Click();
-        b.handlers.Option1_Click(5);
+        b.play("memo opt5");
         for (int x = 100; x <= 300; x += 5) // a yellow patch
             b.stroke({{float(x), 200}, {float(x), 400}});
         b.handlers.Option1_Click(int16_t(index));
         b.stroke({{150, 100}, {150, 500}});
-        QCOMPARE(b.surfacePixel(150, 300), kBoard);
-        QCOMPARE(b.surfacePixel(150 - band / 2 + 1, 300), kBoard);
-        QCOMPARE(b.surfacePixel(150 + band / 2 - 1, 300), kBoard);
+        QCOMPARE(b.surfacePixel(150, 300), kGreen);
+        QCOMPARE(b.surfacePixel(150 - band / 2 + 1, 300), kGreen);
+        QCOMPARE(b.surfacePixel(150 + band / 2 - 1, 300), kGreen);
         QCOMPARE(b.surfacePixel(150 + band / 2 + 2, 300), kYellow);
-    }
-
-    void offBoardSegmentsDrawWhatLiesOnTheBoard()
-    {
-        SceneFixture b;
-        b.handlers.Command3_Click();
-        b.press(1, -500, 100);
-        b.move(100, 100);
-        QCOMPARE(b.surfacePixel(0, 100), kRed);
-        QCOMPARE(b.surfacePixel(99, 100), kRed);
-        b.move(2e9f, 100); // far off: drawn to the edge, next segment continues from there
-        QCOMPARE(b.surfacePixel(792, 100), kRed);
-        QCOMPARE(b.state().lastX, 2e9f);
-        b.move(700, 300);
-        QCOMPARE(b.surfacePixel(700, 300), kRed);
     }
 
     void strokesSurviveHidingTheWindow()
     {
         qtwin::DesktopForm form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(exposed(form));
         QWidget* gamen = form.controls().gamen;
         QTest::mouseClick(form.controls().Command3, Qt::LeftButton);
         QTest::mouseClick(form.controls().Option1->button(5), Qt::LeftButton);
@@ -237,14 +212,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const QImage shot = gamen->grab().toImage();
         QCOMPARE(shot.pixel(200, 100), kYellow);
-        QCOMPARE(shot.pixel(200, 110), kBoard);
+        QCOMPARE(shot.pixel(200, 110), kGreen);
     }
 
     void disabledPaletteIgnoresClicks()
     {
         qtwin::DesktopForm form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(exposed(form));
         QRadioButton* thickBlue = form.controls().Option1->button(6);
         QVERIFY(!thickBlue->isEnabled());
         QTest::mouseClick(thickBlue, Qt::LeftButton);

@@ -5,59 +5,58 @@
 
 #include <QtTest>
 
-using board::Figure;
+using namespace board;
 
 namespace {
 
-struct LineRow {
-    const char* name;
-    const forms::LineShape& (*get)(const Figure&);
-    float x1, y1, x2, y2;
-};
+const forms::LineShape& line(const Figure& f, int array, int index)
+{
+    return array == 1 ? f.Line1(index) : array == 2 ? f.Line2(index) : f.Line3(index);
+}
 
 // The initial figure: ABC, ADE with D and E at 3/5 of the way from A, and the
 // arrow heads pointing right from the midpoints of BC and DE.
-const LineRow kLines[] = {
-    {"Line1(0) AB", [](const Figure& f) -> const forms::LineShape& { return f.Line1(0); }, 400, 200, 150, 550},
-    {"Line1(1) BC", [](const Figure& f) -> const forms::LineShape& { return f.Line1(1); }, 150, 550, 550, 550},
-    {"Line1(2) CA", [](const Figure& f) -> const forms::LineShape& { return f.Line1(2); }, 550, 550, 400, 200},
-    {"Line2(0) AD", [](const Figure& f) -> const forms::LineShape& { return f.Line2(0); }, 400, 200, 250, 410},
-    {"Line2(1) DE", [](const Figure& f) -> const forms::LineShape& { return f.Line2(1); }, 250, 410, 490, 410},
-    {"Line2(2) EA", [](const Figure& f) -> const forms::LineShape& { return f.Line2(2); }, 490, 410, 400, 200},
-    {"Line3(0) BC lower", [](const Figure& f) -> const forms::LineShape& { return f.Line3(0); }, 350, 550, 330, 560},
-    {"Line3(1) BC upper", [](const Figure& f) -> const forms::LineShape& { return f.Line3(1); }, 350, 550, 330, 540},
-    {"Line3(2) DE lower", [](const Figure& f) -> const forms::LineShape& { return f.Line3(2); }, 370, 410, 350, 420},
-    {"Line3(3) DE upper", [](const Figure& f) -> const forms::LineShape& { return f.Line3(3); }, 370, 410, 350, 400},
+const struct {
+    const char* name;
+    int array, index; // Line1, Line2 or Line3, and the part's index
+    float x1, y1, x2, y2;
+} kLines[] = {
+    {"AB", 1, kAB, 400, 200, 150, 550},           {"BC", 1, kBC, 150, 550, 550, 550},
+    {"CA", 1, kCA, 550, 550, 400, 200},           {"AD", 2, kAD, 400, 200, 250, 410},
+    {"DE", 2, kDE, 250, 410, 490, 410},           {"EA", 2, kEA, 490, 410, 400, 200},
+    {"BC lower", 3, kBCMarkLower, 350, 550, 330, 560}, {"BC upper", 3, kBCMarkUpper, 350, 550, 330, 540},
+    {"DE lower", 3, kDEMarkLower, 370, 410, 350, 420}, {"DE upper", 3, kDEMarkUpper, 370, 410, 350, 400},
 };
 
-struct LabelRow {
+// The letters where they start, and their look.
+const struct {
     const char* name;
     const forms::BoardLabel& (*get)(const Figure&);
     float left, top;
-};
-
-const LabelRow kLabels[] = {
-    {"Label2(0) A", [](const Figure& f) -> const forms::BoardLabel& { return f.Label2(0); }, 410, 185},
-    {"Label2(1) B", [](const Figure& f) -> const forms::BoardLabel& { return f.Label2(1); }, 90, 535},
-    {"Label2(2) C", [](const Figure& f) -> const forms::BoardLabel& { return f.Label2(2); }, 580, 535},
-    {"Label3(1) D", [](const Figure& f) -> const forms::BoardLabel& { return f.Label3(1); }, 215, 395},
-    {"Label3(2) E", [](const Figure& f) -> const forms::BoardLabel& { return f.Label3(2); }, 500, 395},
+    const char* caption;
+    int width;
+    forms::Color fore;
+} kLabels[] = {
+    {"A", [](const Figure& f) -> auto& { return f.Label2(kLetterA); }, 410, 185, "Ａ", 22, {255, 255, 255}},
+    {"B", [](const Figure& f) -> auto& { return f.Label2(kLetterB); }, 90, 535, "Ｂ", 24, {255, 255, 255}},
+    {"C", [](const Figure& f) -> auto& { return f.Label2(kLetterC); }, 580, 535, "Ｃ", 23, {255, 255, 255}},
+    {"D", [](const Figure& f) -> auto& { return f.Label3(kLetterD); }, 215, 395, "Ｄ", 23, {255, 0, 0}},
+    {"E", [](const Figure& f) -> auto& { return f.Label3(kLetterE); }, 500, 395, "Ｅ", 22, {255, 0, 0}},
 };
 
 void verifyInitialFigure(const Figure& f)
 {
-    for (const LineRow& row : kLines) {
-        const forms::LineShape& line = row.get(f);
-        QVERIFY2(line.X1() == row.x1 && line.Y1() == row.y1 && line.X2() == row.x2 && line.Y2() == row.y2,
-                 row.name);
+    for (const auto& row : kLines) {
+        const forms::LineShape& l = line(f, row.array, row.index);
+        QVERIFY2(l.X1() == row.x1 && l.Y1() == row.y1 && l.X2() == row.x2 && l.Y2() == row.y2, row.name);
     }
-    for (const LabelRow& row : kLabels) {
+    for (const auto& row : kLabels) {
         const forms::BoardLabel& label = row.get(f);
         QVERIFY2(label.Left() == row.left && label.Top() == row.top, row.name);
     }
 }
 
-void verifyInitialState(const board::BoardState& s)
+void verifyInitialState(const BoardState& s)
 {
     QCOMPARE(s.xA, 400.f);
     QCOMPARE(s.yA, 200.f);
@@ -74,18 +73,11 @@ void verifyInitialState(const board::BoardState& s)
     QCOMPARE(s.penDown, int16_t(0));
 }
 
-// Drags DE, switches memo on with thick blue, draws chalk and leaves the chalk down.
+// Drags DE, switches memo on with thick blue, then the thick eraser, draws
+// chalk and leaves the chalk down.
 void disturb(SceneFixture& b)
 {
-    b.press(1, 100, 420);
-    b.move(700, 300);
-    b.move(10, 600);
-    b.handlers.Command3_Click();
-    b.handlers.Option1_Click(6);
-    b.handlers.Option1_Click(7);
-    b.stroke({{100, 100}, {300, 120}});
-    b.press(1, 50, 60);
-    b.move(70, 80);
+    b.play("D1:100,420 M:700,300 M:10,600 memo opt6 opt7 D1:100,100 M:300,120 U1:300,120 D1:50,60 M:70,80");
 }
 
 } // namespace
@@ -102,7 +94,7 @@ private slots:
         QCOMPARE(b.scene.gamen.DrawWidth(), int16_t(3));
         QCOMPARE(b.palette.selected(), 0);
         QVERIFY(b.palette.allEnabled(false));
-        QCOMPARE(b.pixelsOfColor(qRgb(0, 128, 0)), board::kBoardWidth * board::kBoardHeight);
+        QVERIFY(b.bare());
     }
 
     void figureKeepsItsLook()
@@ -115,20 +107,13 @@ private slots:
             QVERIFY(line.BorderColor() == (forms::Color{255, 0, 0}) && line.BorderWidth() == 2);
         for (const auto& line : f.Line3)
             QVERIFY(line.BorderColor() == (forms::Color{255, 255, 0}) && line.BorderWidth() == 2);
-        const QString letters[] = {"Ａ", "Ｂ", "Ｃ"};
-        const int widths[] = {22, 24, 23};
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(QString::fromStdString(f.Label2(i).Caption()), letters[i]);
-            QCOMPARE(f.Label2(i).Width(), widths[i]);
-            QCOMPARE(f.Label2(i).ForeColor(), (forms::Color{255, 255, 255}));
+        for (const auto& row : kLabels) {
+            const forms::BoardLabel& label = row.get(f);
+            QCOMPARE(QString::fromStdString(label.Caption()), QString::fromUtf8(row.caption));
+            QVERIFY2(label.Width() == row.width && label.ForeColor() == row.fore, row.name);
+            QVERIFY(label.BackColor() == (forms::Color{0, 128, 0}) && label.Height() == 29 && label.Font().weight == 700
+                    && label.Font().pixelSize == 29);
         }
-        QCOMPARE(QString::fromStdString(f.Label3(1).Caption()), QStringLiteral("Ｄ"));
-        QCOMPARE(QString::fromStdString(f.Label3(2).Caption()), QStringLiteral("Ｅ"));
-        QCOMPARE(f.Label3(1).Width(), 23);
-        QCOMPARE(f.Label3(2).Width(), 22);
-        for (const auto& label : f.Label3)
-            QVERIFY(label.ForeColor() == (forms::Color{255, 0, 0}) && label.BackColor() == (forms::Color{0, 128, 0})
-                    && label.Height() == 29 && label.Font().weight == 700 && label.Font().pixelSize == 29);
     }
 
     void resetRestoresEverythingFromADisturbedBoard()
@@ -144,13 +129,13 @@ private slots:
         verifyInitialFigure(b.figure());
         QCOMPARE(b.scene.gamen.DrawWidth(), int16_t(3));
         QVERIFY(b.palette.allEnabled(false));
-        QCOMPARE(b.pixelsOfColor(qRgb(0, 128, 0)), board::kBoardWidth * board::kBoardHeight);
+        QVERIFY(b.bare());
 
         // Kept: the chalk colour, the selection, the last position and DE's highlight.
         QCOMPARE(b.state().penColor, 2.f);
         QCOMPARE(b.state().lastX, 70.f);
         QCOMPARE(b.state().lastY, 80.f);
-        QCOMPARE(b.figure().Line2(1).BorderColor(), forms::QBColor(13));
+        QCOMPARE(b.de().BorderColor(), kDEMagenta);
     }
 
     void resetTwiceIsResetOnce()
@@ -188,7 +173,7 @@ private slots:
         // Later moves with the left button still held neither draw nor drag.
         b.move(300, 300);
         verifyInitialFigure(b.figure());
-        QCOMPARE(b.pixelsOfColor(qRgb(0, 128, 0)), board::kBoardWidth * board::kBoardHeight);
+        QVERIFY(b.bare());
     }
 };
 

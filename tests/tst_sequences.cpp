@@ -70,9 +70,9 @@ const Spoiling kSpoilings[] = {
     {"memo mode 2", [](SceneFixture& b) { b.state().memoMode = 2; }, asWritten},
     {"a pen colour no chalk has", [](SceneFixture& b) { b.state().penColor = 5; }, asWritten},
     {"a width no chalk has", [](SceneFixture& b) { b.scene.gamen.setDrawWidth(4); }, asWritten},
-    {"DE in green", [](SceneFixture& b) { b.figure().Line2(1).setBorderColor(forms::QBColor(2)); }, asWritten},
+    {"DE in green", [](SceneFixture& b) { b.figure().Line2(board::kDE).setBorderColor(forms::QBColor(2)); }, asWritten},
     {"a vertex moved", [](SceneFixture& b) { b.state().xA = 401; }, asWritten},
-    {"BC moved", [](SceneFixture& b) { b.figure().Line1(1).setY1(551); }, asWritten},
+    {"BC moved", [](SceneFixture& b) { b.figure().Line1(board::kBC).setY1(551); }, asWritten},
     {"a position not a number", [](SceneFixture& b) { b.state().lastX = NAN; }, asWritten},
     {"the palette enabled with memo mode off", [](SceneFixture& b) { forms::setAllEnabled(b.palette, true); }, asWritten},
 };
@@ -154,8 +154,8 @@ private slots:
         InvariantChecker checker;
         BoardEvent move{BoardEvent::Move, 1, 0, 0, 0};
         QVERIFY(checker.check(board, move).empty());
-        board.figure().Line2(1).setX1(251);
-        board.figure().Line2(0).setX2(251);
+        board.figure().Line2(board::kDE).setX1(251);
+        board.figure().Line2(board::kAD).setX2(251);
         QVERIFY(!checker.check(board, move).empty());
     }
 };

@@ -5,12 +5,12 @@
 #include "forms/QBColor.h"
 #include "memo/Palette.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <type_traits>
 
 namespace window {
 
@@ -19,14 +19,15 @@ namespace {
 // Another layout of the record gets another name.
 constexpr std::string_view kFormat = "parallel-board-record/1";
 
-constexpr int16_t kDEAtRest = 12, kDEHeld = 13;
+using LinePlace = std::array<float, 4>;  // X1, Y1, X2, Y2
+using LabelPlace = std::array<float, 2>; // Left, Top
 
 // Everything a record holds.
 struct Record {
     board::BoardState state;
-    std::array<float, 40> lines{};  // X1, Y1, X2, Y2 of Line1(0..2), Line2(0..2), Line3(0..3)
-    std::array<float, 10> labels{}; // Left, Top of Label2(0..2), Label3(1..2)
-    int16_t deColor = 0;            // QBColor index of DE
+    std::array<LinePlace, 10> lines{}; // in the order eachLine visits them
+    std::array<LabelPlace, 5> labels{}; // in the order eachLabel visits them
+    int16_t deColor = 0;                // QBColor index of DE
     int16_t drawWidth = 0;
     int16_t selected = 0; // the palette button shown selected
     int16_t paletteEnabled = 0;
@@ -40,10 +41,12 @@ void eachField(R& r, Visit visit)
     for (auto* v : {&s.xA, &s.yA, &s.xB, &s.yB, &s.xC, &s.yC, &s.xD, &s.yD, &s.xE, &s.dragging, &s.lastX, &s.lastY,
                     &s.memoMode, &s.penColor})
         visit(*v);
-    for (auto& v : r.lines)
-        visit(v);
-    for (auto& v : r.labels)
-        visit(v);
+    for (auto& place : r.lines)
+        for (auto& v : place)
+            visit(v);
+    for (auto& place : r.labels)
+        for (auto& v : place)
+            visit(v);
     for (auto* v : {&s.yE, &s.penDown, &r.deColor, &r.drawWidth, &r.selected, &r.paletteEnabled})
         visit(*v);
 }
@@ -80,16 +83,10 @@ Record capture(const board::Scene& scene, const forms::OptionArray& palette)
     Record r;
     r.state = scene.state;
     std::size_t i = 0;
-    eachLine(scene.figure, [&](const forms::LineShape& l) {
-        for (float v : {l.X1(), l.Y1(), l.X2(), l.Y2()})
-            r.lines[i++] = v;
-    });
+    eachLine(scene.figure, [&](const forms::LineShape& l) { r.lines[i++] = {l.X1(), l.Y1(), l.X2(), l.Y2()}; });
     i = 0;
-    eachLabel(scene.figure, [&](const forms::BoardLabel& l) {
-        r.labels[i++] = l.Left();
-        r.labels[i++] = l.Top();
-    });
-    r.deColor = colourIndex(scene.figure.Line2(1).BorderColor());
+    eachLabel(scene.figure, [&](const forms::BoardLabel& l) { r.labels[i++] = {l.Left(), l.Top()}; });
+    r.deColor = colourIndex(scene.figure.Line2(board::kDE).BorderColor());
     r.drawWidth = scene.gamen.DrawWidth();
     r.selected = -1;
     for (int16_t b = palette.UBound(); b >= palette.LBound(); --b)
@@ -104,17 +101,18 @@ void apply(const Record& r, board::Scene& scene, forms::OptionArray& palette)
     scene.state = r.state;
     std::size_t i = 0;
     eachLine(scene.figure, [&](forms::LineShape& l) {
-        l.setX1(r.lines[i++]);
-        l.setY1(r.lines[i++]);
-        l.setX2(r.lines[i++]);
-        l.setY2(r.lines[i++]);
+        const LinePlace& place = r.lines[i++];
+        l.setX1(place[0]);
+        l.setY1(place[1]);
+        l.setX2(place[2]);
+        l.setY2(place[3]);
     });
     i = 0;
     eachLabel(scene.figure, [&](forms::BoardLabel& l) {
-        l.setLeft(r.labels[i++]);
-        l.setTop(r.labels[i++]);
+        l.setLeft(r.labels[i][0]);
+        l.setTop(r.labels[i++][1]);
     });
-    scene.figure.Line2(1).setBorderColor(forms::QBColor(r.deColor));
+    scene.figure.Line2(board::kDE).setBorderColor(forms::QBColor(r.deColor));
     scene.gamen.setDrawWidth(r.drawWidth);
     palette.setValue(r.selected, true);
     forms::setAllEnabled(palette, r.paletteEnabled == 1);
@@ -133,24 +131,48 @@ bool isChalk(float penColor, int16_t drawWidth)
     return colour && width;
 }
 
-// Whether the board can hold the record, and its fixed parts are the board's:
-// those of the state record, the triangle ABC and its mark (Line1, Line3(0..1)),
-// A's ends of AD and EA, and the letters A to C.
-bool holds(const Record& r, const Record& board)
+// Where a line or a letter of the figure stands in a record.
+template <class Part>
+std::size_t placeOf(const board::Figure& figure, const Part& part)
+{
+    std::size_t at = 0, found = 0;
+    const auto look = [&](const Part& visited) { found = &visited == &part ? at : found, ++at; };
+    if constexpr (std::is_same_v<Part, forms::LineShape>)
+        eachLine(figure, look);
+    else
+        eachLabel(figure, look);
+    return found;
+}
+
+// Whether the parts only a reset places are where the board has them:
+// triangle ABC, its mark, the letters A to C, and A's ends of AD and EA.
+bool fixedPartsHold(const Record& r, const Record& board, const board::Figure& f)
+{
+    using namespace board;
+    for (const forms::LineShape* part : {&f.Line1(kAB), &f.Line1(kBC), &f.Line1(kCA), &f.Line3(kBCMarkLower),
+                                         &f.Line3(kBCMarkUpper)})
+        if (r.lines[placeOf(f, *part)] != board.lines[placeOf(f, *part)])
+            return false;
+    for (const forms::BoardLabel* part : {&f.Label2(kLetterA), &f.Label2(kLetterB), &f.Label2(kLetterC)})
+        if (r.labels[placeOf(f, *part)] != board.labels[placeOf(f, *part)])
+            return false;
+    const std::size_t ad = placeOf(f, f.Line2(kAD)), ea = placeOf(f, f.Line2(kEA));
+    return r.lines[ad][0] == board.lines[ad][0] && r.lines[ad][1] == board.lines[ad][1]
+        && r.lines[ea][2] == board.lines[ea][2] && r.lines[ea][3] == board.lines[ea][3];
+}
+
+// Whether the board can hold the record: every value one the board can hold,
+// and the fixed parts of the state record and of the figure the board's own.
+bool holds(const Record& r, const Record& board, const board::Figure& figure)
 {
     bool finite = true;
     eachField(r, [&finite](const auto& v) { finite = finite && std::isfinite(float(v)); });
     const board::BoardState &s = r.state, &b = board.state;
     const bool fixedState = s.xA == b.xA && s.yA == b.yA && s.xB == b.xB && s.yB == b.yB && s.xC == b.xC
         && s.yC == b.yC && s.xD == b.xD && s.yD == b.yD && s.xE == b.xE && s.yE == b.yE;
-    const auto same = [&](std::size_t from, std::size_t to, const auto& mine, const auto& theirs) {
-        return std::equal(mine.begin() + from, mine.begin() + to, theirs.begin() + from);
-    };
-    const bool fixedFigure = same(0, 14, r.lines, board.lines) && same(22, 32, r.lines, board.lines)
-        && same(0, 6, r.labels, board.labels);
-    return finite && fixedState && fixedFigure && isFlag(s.dragging) && isFlag(s.memoMode)
+    return finite && fixedState && fixedPartsHold(r, board, figure) && isFlag(s.dragging) && isFlag(s.memoMode)
         && (s.penDown == 0 || s.penDown == 1) && isChalk(s.penColor, r.drawWidth)
-        && (r.deColor == kDEAtRest || r.deColor == kDEHeld) && r.selected >= memo::kFirstOption
+        && (r.deColor == board::kDEAtRest || r.deColor == board::kDEHeld) && r.selected >= memo::kFirstOption
         && r.selected <= memo::kLastOption && r.paletteEnabled == s.memoMode;
 }
 
@@ -244,7 +266,7 @@ std::string WriteRecord(const board::Scene& scene, const forms::OptionArray& pal
 bool ReadRecord(std::string_view text, board::Scene& scene, forms::OptionArray& palette)
 {
     const std::optional<Record> record = decode(text);
-    if (!record || !holds(*record, capture(scene, palette)))
+    if (!record || !holds(*record, capture(scene, palette), scene.figure))
         return false;
     apply(*record, scene, palette);
     return true;

@@ -2,6 +2,7 @@
 
 #include "forms/FormWindow.h"
 #include "forms/PictureBox.h"
+#include "window/BoardRecord.h"
 
 #include <cstring>
 
@@ -9,6 +10,7 @@ namespace window {
 
 Form1::Form1(forms::ChalkSurface& surface, forms::OptionArray& Option1, forms::FormWindow& window)
     : window_(window)
+    , Option1_(Option1)
     , scene_(surface)
     , handlers_(scene_, Option1)
 {
@@ -34,6 +36,25 @@ void Form1::Click(const ControlLayout& control)
         handlers_.Command3_Click();
     else if (named("Option1"))
         handlers_.Option1_Click(control.index);
+}
+
+bool Form1::pointer(const forms::PointerInput& input) { return pointers_.pointer(input); }
+
+void Form1::touchesCancelled(double time) { pointers_.touchesCancelled(time); }
+
+std::string Form1::KeepBoard()
+{
+    handlers_.gamen_LostFocus();
+    return WriteRecord(scene_, Option1_);
+}
+
+bool Form1::RestoreBoard(std::string_view record)
+{
+    if (!ReadRecord(record, scene_, Option1_))
+        return false;
+    const board::BoardState& s = scene_.state;
+    handlers_.gamen_MouseUp(forms::vbLeftButton, 0, s.lastX, s.lastY);
+    return true;
 }
 
 } // namespace window

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "board/Scene.h"
+#include "forms/PointerArbiter.h"
 #include "window/FormHandlers.h"
 #include "window/FormLayout.h"
+
+#include <string>
+#include <string_view>
 
 namespace forms {
 class ChalkSurface;
@@ -15,11 +19,12 @@ namespace window {
 inline constexpr const char* kCaption = "平行線ボード (by n.Tavio)";
 
 // The program's one window, as the handlers know it: the board's state, its
-// figure and the board itself, and the handler of every event. The platform
-// builds the controls from the layout, hands over the chalk surface, the
-// palette and the window, routes each event here and calls Form_Load before
-// the window is first shown.
-class Form1 {
+// figure and the board itself, the handler of every event, and the arbiter
+// that decides which pointer holds the board. The platform builds the
+// controls from the layout, hands over the chalk surface, the palette and the
+// window, hands every pointer event's facts to pointer(), routes the other
+// events here and calls Form_Load before the window is first shown.
+class Form1 : public forms::PointerSink {
 public:
     Form1(forms::ChalkSurface& surface, forms::OptionArray& Option1, forms::FormWindow& window);
 
@@ -35,10 +40,25 @@ public:
     // Controls without a click handler ignore it.
     void Click(const ControlLayout& control);
 
+    // Each pointer event on the board, to the arbiter, whose mouse calls
+    // reach the board's handlers.
+    bool pointer(const forms::PointerInput& input) override;
+    void touchesCancelled(double time) override;
+
+    // The board as a record to keep while the window is away (WriteRecord),
+    // the keys held on it let go first as the board's losing the focus would.
+    std::string KeepBoard();
+    // A kept board shown instead of this one, exactly as it was left but for
+    // a drag or stroke under way, which its release ends. False, and nothing
+    // changed, when the record does not read back (ReadRecord).
+    bool RestoreBoard(std::string_view record);
+
 private:
     forms::FormWindow& window_;
+    forms::OptionArray& Option1_;
     board::Scene scene_;
     FormHandlers handlers_;
+    forms::PointerArbiter pointers_{handlers_};
 };
 
 } // namespace window

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/MouseEvents.h"
+
 #include <cstdint>
 
 namespace forms {
@@ -14,8 +16,9 @@ namespace window {
 
 // The window's event handlers, free of widgets: each event goes to the one
 // handler named after its control and event, which decides between the drag
-// of DE and the chalk by memo mode.
-class FormHandlers {
+// of DE and the chalk by memo mode. The board's mouse calls come from the
+// window's pointer arbiter (forms::MouseEvents), as the handlers named for them.
+class FormHandlers : public forms::MouseEvents {
 public:
     FormHandlers(board::Scene& scene, forms::OptionArray& palette);
 
@@ -44,6 +47,9 @@ public:
     void gamen_LostFocus();
 
 private:
+    void mouseDown(int16_t Button, int16_t Shift, float X, float Y) override { gamen_MouseDown(Button, Shift, X, Y); }
+    void mouseMove(int16_t Button, int16_t Shift, float X, float Y) override { gamen_MouseMove(Button, Shift, X, Y); }
+    void mouseUp(int16_t Button, int16_t Shift, float X, float Y) override { gamen_MouseUp(Button, Shift, X, Y); }
     // The last move key let go: DE red again, unless a pointer's drag holds it.
     void moveKeysReleased();
 

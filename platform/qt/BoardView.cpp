@@ -62,10 +62,11 @@ QRectF deviceRect(const QRect& area, qreal ratio)
 
 } // namespace
 
-BoardView::BoardView(forms::PictureBox& box, ImageSurface& surface, QWidget* parent)
+BoardView::BoardView(forms::PictureBox& box, ImageSurface& surface, forms::PointerSink& pointers, QWidget* parent)
     : QWidget(parent)
     , box_(box)
     , surface_(surface)
+    , pointers_(pointers)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // moves arrive with no button held too
@@ -124,7 +125,7 @@ void BoardView::mouseEvent(forms::PointerAction action, QMouseEvent* event)
     if (event->device() && event->device()->type() == QInputDevice::DeviceType::TouchScreen)
         return;
     const QPointF at = event->position();
-    pointers_.handle({forms::PointerKind::Mouse, action, 0, heldButtons(event->buttons()),
+    pointers_.pointer({forms::PointerKind::Mouse, action, 0, heldButtons(event->buttons()),
                       shiftCode(event->modifiers()), float(at.x()), float(at.y()), double(event->timestamp())});
 }
 
@@ -174,7 +175,7 @@ void BoardView::tabletEvent(QTabletEvent* event)
         return;
     }
     const QPointF at = event->position();
-    pointers_.handle({forms::PointerKind::Pen, action, int32_t(event->pointingDevice()->systemId()),
+    pointers_.pointer({forms::PointerKind::Pen, action, int32_t(event->pointingDevice()->systemId()),
                       heldButtons(event->buttons()), shiftCode(event->modifiers()), float(at.x()), float(at.y()),
                       double(event->timestamp())});
     event->accept();
@@ -189,7 +190,7 @@ bool BoardView::event(QEvent* event)
         touchEvent(static_cast<QTouchEvent*>(event));
         return true;
     case QEvent::TouchCancel:
-        pointers_.cancelTouches(double(static_cast<QTouchEvent*>(event)->timestamp()));
+        pointers_.touchesCancelled(double(static_cast<QTouchEvent*>(event)->timestamp()));
         return true;
     default:
         return QWidget::event(event);
@@ -217,7 +218,7 @@ void BoardView::touchEvent(QTouchEvent* event)
         // Where the toolkit places a touch on a widget: also for one a test
         // or another program sends, which carries only its global place.
         const QPointF at = mapFromGlobal(point.globalPosition());
-        pointers_.handle({forms::PointerKind::Touch, action, int32_t(point.id()),
+        pointers_.pointer({forms::PointerKind::Touch, action, int32_t(point.id()),
                           action == forms::PointerAction::Release ? 0 : forms::vbLeftButton, shift, float(at.x()),
                           float(at.y()), double(event->timestamp())});
     }
@@ -228,7 +229,7 @@ bool BoardView::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::TabletLeaveProximity) {
         const auto* pen = static_cast<QTabletEvent*>(event);
-        pointers_.handle({forms::PointerKind::Pen, forms::PointerAction::Leave, int32_t(pen->pointingDevice()->systemId()),
+        pointers_.pointer({forms::PointerKind::Pen, forms::PointerAction::Leave, int32_t(pen->pointingDevice()->systemId()),
                           0, 0, 0, 0, double(pen->timestamp())});
     }
     return QWidget::eventFilter(watched, event);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/DirtySink.h"
-#include "forms/PointerArbiter.h"
+#include "forms/PointerInput.h"
 #include "platform/qt/PainterCanvas.h"
 
 #include <QRect>
@@ -20,27 +20,22 @@ class ImageSurface;
 
 // The widget that shows a picture box: its chalk surface with the retained
 // line shapes on top and the labels above those, repainting only the
-// rectangles the box reports as changed. It reports the mouse, a pen and
-// touches as the mouse of the one pointer that holds the board (the pen
-// before a hand resting on the glass), in the box's pixels, and the keys it
-// has a use for.
-class BoardView : public QWidget, public forms::DirtySink, private forms::MouseEvents {
+// rectangles the box reports as changed. It hands every event of the mouse,
+// a pen and touches to its pointer sink as it comes, in the box's pixels, and
+// reports the keys it has a use for.
+class BoardView : public QWidget, public forms::DirtySink {
     Q_OBJECT
 public:
-    BoardView(forms::PictureBox& box, ImageSurface& surface, QWidget* parent = nullptr);
+    BoardView(forms::PictureBox& box, ImageSurface& surface, forms::PointerSink& pointers, QWidget* parent = nullptr);
     ~BoardView() override;
 
     void markDirty(const forms::Rect& area) override;
 
 signals:
-    // Button: 1 left, 2 right, 4 middle (on a move, the buttons held, summed);
-    // Shift: 1 Shift, 2 Ctrl, 4 Alt, 8 Meta, summed; X, Y in the box's pixels.
-    void MouseDown(int16_t Button, int16_t Shift, float X, float Y);
-    void MouseMove(int16_t Button, int16_t Shift, float X, float Y);
-    void MouseUp(int16_t Button, int16_t Shift, float X, float Y);
     // The keys the board has a use for, while it has the focus: the arrow
-    // and page keys (forms/Keys.h); a receiver that takes the key sets
-    // KeyCode to 0, and it goes no further. Auto-repeat sends presses only.
+    // and page keys (forms/Keys.h), with Shift 1 Shift, 2 Ctrl, 4 Alt, 8 Meta,
+    // summed. A receiver that takes the key sets KeyCode to 0, and it goes no
+    // further. Auto-repeat sends presses only.
     void KeyDown(int16_t& KeyCode, int16_t Shift);
     void KeyUp(int16_t& KeyCode, int16_t Shift);
     void LostFocus();
@@ -62,9 +57,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void mouseDown(int16_t Button, int16_t Shift, float X, float Y) override { emit MouseDown(Button, Shift, X, Y); }
-    void mouseMove(int16_t Button, int16_t Shift, float X, float Y) override { emit MouseMove(Button, Shift, X, Y); }
-    void mouseUp(int16_t Button, int16_t Shift, float X, float Y) override { emit MouseUp(Button, Shift, X, Y); }
     void mouseEvent(forms::PointerAction action, QMouseEvent* event);
     void touchEvent(QTouchEvent* event);
 
@@ -78,7 +70,7 @@ private:
     // lines rasterise far faster against one rectangle than against a region
     // of many, and one event's changes lie close together.
     QRect pending_;
-    forms::PointerArbiter pointers_{*this};
+    forms::PointerSink& pointers_;
 };
 
 } // namespace qtwin

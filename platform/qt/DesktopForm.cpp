@@ -107,7 +107,7 @@ QWidget* DesktopForm::makeControl(const window::ControlLayout& control)
     case window::ControlKind::Label:
         return new QLabel(caption, this);
     case window::ControlKind::Board: {
-        auto* board = new BoardView(form1_.gamen(), surface_, this);
+        auto* board = new BoardView(form1_.gamen(), surface_, form1_, this);
         board->setFocusPolicy(Qt::StrongFocus);
         return board;
     }
@@ -134,12 +134,6 @@ void DesktopForm::connectEvents()
     connect(&palette_, &RadioPalette::Click, this,
             [this](int16_t i) { form1_.Click(window::layoutOf("Option1", i)); });
     window::FormHandlers* h = &form1_.handlers();
-    connect(controls_.gamen, &BoardView::MouseDown, this,
-            [h](int16_t b, int16_t s, float x, float y) { h->gamen_MouseDown(b, s, x, y); });
-    connect(controls_.gamen, &BoardView::MouseMove, this,
-            [h](int16_t b, int16_t s, float x, float y) { h->gamen_MouseMove(b, s, x, y); });
-    connect(controls_.gamen, &BoardView::MouseUp, this,
-            [h](int16_t b, int16_t s, float x, float y) { h->gamen_MouseUp(b, s, x, y); });
     connect(controls_.gamen, &BoardView::KeyDown, this, [h](int16_t& k, int16_t s) { h->gamen_KeyDown(k, s); });
     connect(controls_.gamen, &BoardView::KeyUp, this, [h](int16_t& k, int16_t s) { h->gamen_KeyUp(k, s); });
     connect(controls_.gamen, &BoardView::LostFocus, this, [h] { h->gamen_LostFocus(); });

@@ -26,8 +26,9 @@ struct FormControls {
 };
 
 // The program's one window on the desktop: the widgets of the layout around
-// Form1, with every signal routed to the handler of that name. Start-up has
-// run when the constructor returns, so the first picture shows the figure.
+// Form1, with every signal routed to the handler of that name and the board's
+// pointer events handed to Form1. Start-up has run when the constructor
+// returns, so the first picture shows the figure.
 class DesktopForm : public QWidget, public forms::FormWindow {
     Q_OBJECT
 public:

@@ -3,7 +3,6 @@
 #include "platform/web/Dom.h"
 #include "platform/web/WebTypes.h"
 #include "forms/PictureBox.h"
-#include "window/BoardRecord.h"
 #include "window/FormLayout.h"
 
 namespace web {
@@ -36,59 +35,28 @@ void PageForm::buildControls()
     }
 }
 
-bool PageForm::pointer(const forms::PointerInput& input) { return !ended_ && pointers_.handle(input); }
-
-void PageForm::mouseDown(int16_t button, int16_t shift, float x, float y)
-{
-    if (!ended_)
-        form1_.handlers().gamen_MouseDown(button, shift, x, y);
-}
-
-void PageForm::mouseMove(int16_t button, int16_t shift, float x, float y)
-{
-    if (!ended_)
-        form1_.handlers().gamen_MouseMove(button, shift, x, y);
-}
-
-void PageForm::mouseUp(int16_t button, int16_t shift, float x, float y)
-{
-    if (!ended_)
-        form1_.handlers().gamen_MouseUp(button, shift, x, y);
-}
-
 bool PageForm::keyDown(int16_t keyCode, int16_t shift)
 {
-    if (!ended_)
-        form1_.handlers().gamen_KeyDown(keyCode, shift);
+    form1_.handlers().gamen_KeyDown(keyCode, shift);
     return keyCode == 0;
 }
 
 bool PageForm::keyUp(int16_t keyCode, int16_t shift)
 {
-    if (!ended_)
-        form1_.handlers().gamen_KeyUp(keyCode, shift);
+    form1_.handlers().gamen_KeyUp(keyCode, shift);
     return keyCode == 0;
-}
-
-void PageForm::lostFocus()
-{
-    if (!ended_)
-        form1_.handlers().gamen_LostFocus();
 }
 
 const std::string& PageForm::hidden()
 {
-    lostFocus();
-    record_ = window::WriteRecord(form1_.scene(), palette_);
+    record_ = form1_.KeepBoard();
     return record_;
 }
 
 bool PageForm::restore(const char* record)
 {
-    if (ended_ || !window::ReadRecord(record, form1_.scene(), palette_))
+    if (!form1_.RestoreBoard(record))
         return false;
-    const board::BoardState& s = form1_.scene().state;
-    form1_.handlers().gamen_MouseUp(forms::vbLeftButton, 0, s.lastX, s.lastY);
     view_->resized(); // the chalk came back with it
     return true;
 }
@@ -96,20 +64,8 @@ bool PageForm::restore(const char* record)
 void PageForm::click(int control)
 {
     const auto& controls = window::formLayout().controls;
-    if (!ended_ && control >= 0 && std::size_t(control) < controls.size())
+    if (control >= 0 && std::size_t(control) < controls.size())
         form1_.Click(controls[std::size_t(control)]);
-}
-
-void PageForm::paintFrame()
-{
-    if (!ended_)
-        view_->paintFrame();
-}
-
-void PageForm::resized()
-{
-    if (!ended_)
-        view_->resized();
 }
 
 void PageForm::setCaption(const std::string& caption) { pbSetCaption(caption.c_str()); }

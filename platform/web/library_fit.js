@@ -3,7 +3,7 @@
 // it, with the board's canvas on whole device pixels. The layout itself never
 // changes; what the fit finds is kept on Page (scale, ratio, the corner).
 mergeInto(LibraryManager.library, {
-  $Fit__deps: ['$Page'],
+  $Fit__deps: ['$Page', '$Chalk'],
   $Fit: {
     // The scale at which the whole window fits the viewport both ways: exactly
     // 1 where the viewport has the window's size. A viewport of no size (a
@@ -90,29 +90,8 @@ mergeInto(LibraryManager.library, {
       board.width = width;
       board.height = height;
       Page.ctx = Page.boardContext(board);
-      Fit.fitChalk();
-      if (!Page.ended) _pb_resized();
-    },
-
-    // The chalk at the board's size, drawn from the canvas last written on,
-    // so that a tablet turned back and forth loses nothing: rescaled, never
-    // cleared.
-    fitChalk: function() {
-      var source = Page.chalkSource || Page.chalk, width = Page.board.width, height = Page.board.height;
-      if (!source) return;
-      if (source.width == width && source.height == height) {
-        Page.chalk = source;
-        Page.chalkCtx = source.getContext('2d', {alpha: false});
-        Page.chalkSource = null;
-        return;
-      }
-      var ctx = Page.newChalk();
-      ctx.save();
-      ctx.setTransform(1, 0, 0, 1, 0, 0);
-      ctx.imageSmoothingQuality = 'high';
-      ctx.drawImage(source, 0, 0, width, height);
-      ctx.restore();
-      Page.chalkSource = source;
+      Chalk.fit();
+      _pb_resized();
     },
   },
 });

@@ -61,6 +61,11 @@ mergeInto(LibraryManager.library, {
       }, true);
     },
 
+    // The modifier keys of a key or pointer event, as the window system sums them.
+    shiftOf: function(e) {
+      return (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0) | (e.metaKey ? 8 : 0);
+    },
+
     // The `buttons` bit of a DOM `button` number.
     bitOf: function(button) { return [1, 4, 2, 8, 16, 32][button] || 0; },
 
@@ -68,11 +73,10 @@ mergeInto(LibraryManager.library, {
     // moves, or a touch), in board pixels through the scale the window is
     // shown at.
     hand: function(kind, id, action, buttons, point, e) {
-      if (Page.ended || Page.waiting) return;
-      var r = Input.board.getBoundingClientRect();
-      var shift = (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
-      Input.holding = !!_pb_pointer(kind, id, action, buttons, shift, (point.clientX - r.left) / Page.scale,
-                                    (point.clientY - r.top) / Page.scale, e.timeStamp);
+      if (Page.waiting) return;
+      var r = Input.board.getBoundingClientRect(), s = Page.scale;
+      Input.holding = !!_pb_pointer(kind, id, action, buttons, Input.shiftOf(e), (point.clientX - r.left) / s,
+                                    (point.clientY - r.top) / s, e.timeStamp);
     },
 
     // The buttons a pointer event leaves held. A press counts its own button
@@ -88,7 +92,7 @@ mergeInto(LibraryManager.library, {
       function handOver(action) {
         return function(e) {
           if (action == Input.PRESS && board.setPointerCapture) board.setPointerCapture(e.pointerId);
-          var kind = Input.kinds[e.pointerType] || 0, buttons = Input.buttonsOf(e, action);
+          var kind = Input.kinds[e.pointerType] || Input.kinds.mouse, buttons = Input.buttonsOf(e, action);
           var points = action == Input.MOVE && e.getCoalescedEvents ? e.getCoalescedEvents() : [];
           if (!points.length) points = [e];
           for (var i = 0; i < points.length; ++i) Input.hand(kind, e.pointerId, action, buttons, points[i], e);
@@ -112,8 +116,7 @@ mergeInto(LibraryManager.library, {
     listenToKeys: function(board) {
       function handOver(handler, e) {
         var code = Input.keyCodes[e.key];
-        var shift = (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0) | (e.metaKey ? 8 : 0);
-        if (code && !Page.ended && !Page.waiting && handler(code, shift)) e.preventDefault();
+        if (code && !Page.waiting && handler(code, Input.shiftOf(e))) e.preventDefault();
       }
       // Whether the pointer gave the board its focus: then it shows no ring.
       ['pointerdown', 'mousedown', 'touchstart'].forEach(function(type) {
@@ -123,7 +126,7 @@ mergeInto(LibraryManager.library, {
       board.addEventListener('keyup', function(e) { handOver(_pb_key_up, e); });
       board.addEventListener('blur', function() {
         board.classList.remove('quiet');
-        if (!Page.ended) _pb_lost_focus();
+        _pb_lost_focus();
       });
     },
 
@@ -135,7 +138,7 @@ mergeInto(LibraryManager.library, {
       var held = 0, following = false;
       function handOver(action, buttons, e) {
         held = buttons;
-        Input.hand(0, 1, action, buttons, e, e);
+        Input.hand(Input.kinds.mouse, 1, action, buttons, e, e);
       }
       function moved(e) { handOver(Input.MOVE, held, e); }
       function released(e) {
@@ -168,7 +171,7 @@ mergeInto(LibraryManager.library, {
         return function(e) {
           if (action == Input.MOVE) e.preventDefault();
           for (var i = 0; i < e.changedTouches.length; ++i) {
-            var touch = e.changedTouches[i], kind = touch.touchType == 'stylus' ? 1 : 2;
+            var touch = e.changedTouches[i], kind = touch.touchType == 'stylus' ? Input.kinds.pen : Input.kinds.touch;
             Input.hand(kind, touch.identifier, action, action <= Input.MOVE ? 1 : 0, touch, e);
           }
         };

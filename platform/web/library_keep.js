@@ -10,7 +10,7 @@
 // board, or holds something that does not read back leaves the board as it
 // would be without any of this.
 mergeInto(LibraryManager.library, {
-  $Keep__deps: ['$Page', '$Fit', 'pbRequestFrame'],
+  $Keep__deps: ['$Page', '$Chalk', 'pbRequestFrame'],
   $Keep: {
     name: 'parallel-board',
     release: '', // of this page: a board kept by another is not read back
@@ -31,7 +31,7 @@ mergeInto(LibraryManager.library, {
       if (Page.ended || Page.waiting || !storage) return; // (while reading one back, it stays as it is)
       Keep.mark('board-keeping');
       _pb_lost_focus(); // a key held as the page goes is let go
-      var chalk = Page.chalkSource || Page.chalk;
+      var chalk = Chalk.written();
       var kept = JSON.stringify({release: Keep.release, board: UTF8ToString(_pb_hidden()),
                                  chalk: chalk ? chalk.toDataURL('image/png') : ''});
       try {
@@ -74,20 +74,10 @@ mergeInto(LibraryManager.library, {
 
     // The record read back over the chalk kept with it, fitted as at a resize.
     read: function(record, image) {
-      if (image) {
-        var canvas = document.createElement('canvas');
-        canvas.width = image.naturalWidth;
-        canvas.height = image.naturalHeight;
-        var ctx = canvas.getContext('2d', {alpha: false});
-        ctx.drawImage(image, 0, 0);
-        Page.inBoardPixels(ctx);
-        Page.chalk = null;
-        Page.chalkSource = canvas;
-        Fit.fitChalk();
-      }
+      if (image) Chalk.adopt(image);
       stringToUTF8(record, _pb_record_room(), 4096);
       if (_pb_restore()) return;
-      Page.chalk = Page.chalkCtx = Page.chalkSource = null;
+      Chalk.drop();
       Keep.forget();
     },
 

@@ -11,10 +11,6 @@ mergeInto(LibraryManager.library, {
     ratio: 0, // device pixels per CSS pixel, from the first fit on
     controls: [], // every control but the board: {element, left, top} as designed
     board: null, boardLeft: 0, boardTop: 0, ctx: null, width: 0, height: 0,
-    // The chalk's canvas exists only while something is written on it: a
-    // blank board costs neither its memory nor the time to fill it. After a
-    // resize it is a copy of `chalkSource`, the canvas last written on.
-    chalk: null, chalkCtx: null, chalkSource: null, chalkBack: '#000',
     letters: [], options: [],
     frame: 0, shown: false, ended: false,
     // While a board kept before is being read back, nothing is drawn or
@@ -57,16 +53,8 @@ mergeInto(LibraryManager.library, {
       return board;
     },
 
-    newChalk: function() {
-      Page.chalk = document.createElement('canvas');
-      Page.chalk.width = Page.board.width;
-      Page.chalk.height = Page.board.height;
-      Page.chalkCtx = Page.boardContext(Page.chalk);
-      return Page.chalkCtx;
-    },
-
     click: function(control) {
-      if (!Page.ended && !Page.waiting) _pb_click(control);
+      if (!Page.waiting) _pb_click(control);
     },
   },
 
@@ -180,7 +168,7 @@ mergeInto(LibraryManager.library, {
     });
   },
 
-  pbBeginPaint__deps: ['$Page'],
+  pbBeginPaint__deps: ['$Page', '$Chalk'],
   // The device pixels given are cleared to the chalk beneath, pixel for
   // pixel; what is drawn next is in board pixels, inside them.
   pbBeginPaint: function(left, top, width, height) {
@@ -190,13 +178,7 @@ mergeInto(LibraryManager.library, {
     ctx.beginPath();
     ctx.rect(left, top, width, height);
     ctx.clip();
-    if (!Page.chalk) {
-      ctx.fillStyle = Page.chalkBack;
-      ctx.fillRect(left, top, width, height);
-    } else {
-      ctx.imageSmoothingEnabled = false;
-      ctx.drawImage(Page.chalk, left, top, width, height, left, top, width, height);
-    }
+    Chalk.show(ctx, left, top, width, height);
     Page.inBoardPixels(ctx);
   },
 
@@ -242,36 +224,6 @@ mergeInto(LibraryManager.library, {
     ctx.fillStyle = Page.rgb(fore);
     ctx.fillText(look.text, left, top);
     ctx.restore();
-  },
-
-  pbChalkClear__deps: ['$Page'],
-  pbChalkClear: function(color) {
-    Page.chalkBack = Page.rgb(color);
-    Page.chalk = Page.chalkCtx = Page.chalkSource = null;
-  },
-
-  pbChalkStroke__deps: ['$Page'],
-  pbChalkStroke: function(x1, y1, x2, y2, width, color) {
-    var ctx = Page.chalkCtx;
-    if (!ctx) {
-      ctx = Page.newChalk();
-      ctx.fillStyle = Page.chalkBack;
-      ctx.fillRect(0, 0, Page.width, Page.height);
-    }
-    Page.chalkSource = null; // written on, this canvas is the chalk now
-    ctx.fillStyle = ctx.strokeStyle = Page.rgb(color);
-    ctx.beginPath();
-    if (x1 == x2 && y1 == y2) {
-      ctx.arc(x1, y1, width / 2, 0, 2 * Math.PI);
-      ctx.fill();
-      return;
-    }
-    ctx.lineWidth = width;
-    ctx.lineCap = 'round';
-    ctx.lineJoin = 'round';
-    ctx.moveTo(x1, y1);
-    ctx.lineTo(x2, y2);
-    ctx.stroke();
   },
 
   pbOptionValue__deps: ['$Page'],

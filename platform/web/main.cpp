@@ -11,13 +11,16 @@ namespace {
 web::PageForm* page = nullptr; // made once at start-up, alive until the page goes
 char keptRecord[4096];          // where the page writes a kept board's record for pb_restore
 
+// The window while the program runs: none before a start has succeeded, and
+// none once it has ended, when nothing answers any more.
+web::PageForm* running() { return page && !page->ended() ? page : nullptr; }
+
 } // namespace
 
 extern "C" {
 
 // Called by the page once the module is ready, so that a start that fails is
-// the page's to report rather than an uncaught error. Until it has succeeded
-// every other entry point does nothing.
+// the page's to report rather than an uncaught error.
 EMSCRIPTEN_KEEPALIVE void pb_start()
 {
     if (page)
@@ -27,7 +30,11 @@ EMSCRIPTEN_KEEPALIVE void pb_start()
 }
 
 // The page is hidden: the record of the board, to keep.
-EMSCRIPTEN_KEEPALIVE const char* pb_hidden() { return page ? page->hidden().c_str() : ""; }
+EMSCRIPTEN_KEEPALIVE const char* pb_hidden()
+{
+    web::PageForm* form = running();
+    return form ? form->hidden().c_str() : "";
+}
 
 EMSCRIPTEN_KEEPALIVE char* pb_record_room() { return keptRecord; }
 
@@ -36,7 +43,8 @@ EMSCRIPTEN_KEEPALIVE char* pb_record_room() { return keptRecord; }
 EMSCRIPTEN_KEEPALIVE int pb_restore()
 {
     keptRecord[sizeof keptRecord - 1] = 0;
-    return page && page->restore(keptRecord) ? 1 : 0;
+    web::PageForm* form = running();
+    return form && form->restore(keptRecord) ? 1 : 0;
 }
 
 // One event of one pointer: kind and action as forms::PointerKind and
@@ -45,45 +53,48 @@ EMSCRIPTEN_KEEPALIVE int pb_restore()
 // pointer holds the board.
 EMSCRIPTEN_KEEPALIVE int pb_pointer(int kind, int id, int action, int buttons, int shift, float x, float y, double time)
 {
-    if (!page || kind < 0 || kind > 2 || action < 0 || action > 4)
+    web::PageForm* form = running();
+    if (!form || kind < 0 || kind > 2 || action < 0 || action > 4)
         return 0;
-    return page->pointer({forms::PointerKind(kind), forms::PointerAction(action), id, buttons, int16_t(shift), x, y, time})
-        ? 1
-        : 0;
+    const forms::PointerInput input{forms::PointerKind(kind), forms::PointerAction(action), id, buttons, int16_t(shift),
+                                    x, y, time};
+    return form->form1().pointer(input) ? 1 : 0;
 }
 
 // Returns 1 when the board took the key, which the page then cancels.
 EMSCRIPTEN_KEEPALIVE int pb_key_down(int key, int shift)
 {
-    return page && page->keyDown(int16_t(key), int16_t(shift)) ? 1 : 0;
+    web::PageForm* form = running();
+    return form && form->keyDown(int16_t(key), int16_t(shift)) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE int pb_key_up(int key, int shift)
 {
-    return page && page->keyUp(int16_t(key), int16_t(shift)) ? 1 : 0;
+    web::PageForm* form = running();
+    return form && form->keyUp(int16_t(key), int16_t(shift)) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void pb_lost_focus()
 {
-    if (page)
-        page->lostFocus();
+    if (web::PageForm* form = running())
+        form->form1().handlers().gamen_LostFocus();
 }
 
 EMSCRIPTEN_KEEPALIVE void pb_click(int control)
 {
-    if (page)
-        page->click(control);
+    if (web::PageForm* form = running())
+        form->click(control);
 }
 
 EMSCRIPTEN_KEEPALIVE void pb_frame()
 {
-    if (page)
-        page->paintFrame();
+    if (web::PageForm* form = running())
+        form->paintFrame();
 }
 
 EMSCRIPTEN_KEEPALIVE void pb_resized()
 {
-    if (page)
-        page->resized();
+    if (web::PageForm* form = running())
+        form->resized();
 }
 }

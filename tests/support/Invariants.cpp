@@ -57,7 +57,7 @@ std::string InvariantChecker::check(const SceneFixture& board, const BoardEvent&
     } else {
         allowForMove(scene.figure);
     }
-    const auto& de = scene.figure.Line2(1);
+    const auto& de = scene.figure.Line2(board::kDE);
     deY_ = de.Y1();
     dX_ = de.X1();
     eX_ = de.X2();
@@ -107,7 +107,7 @@ std::string InvariantChecker::checkInitial(const SceneFixture& board)
 // travel. The allowance grows by the most those can be; likewise for E.
 void InvariantChecker::allowForMove(const board::Figure& figure)
 {
-    const auto& de = figure.Line2(1);
+    const auto& de = figure.Line2(board::kDE);
     if (de.Y1() == deY_ && de.X1() == dX_ && de.X2() == eX_)
         return;
     const double travel = std::abs(double(de.Y1()) - deY_) + ulp(de.Y1()) + ulp(deY_);
@@ -124,11 +124,11 @@ std::string InvariantChecker::checkFigure(const board::Figure& f)
     for (const auto& l : f.Line3)
         if (!finite(l))
             return "a mark holds a value that is not finite";
-    const auto& de = f.Line2(1);
+    const auto& de = f.Line2(board::kDE);
     const double y = de.Y1();
     if (de.Y2() != de.Y1())
         return say("DE is not horizontal: ", de.Y1(), " and ", de.Y2());
-    if (de.BorderColor() != forms::QBColor(12) && de.BorderColor() != forms::QBColor(13))
+    if (de.BorderColor() != forms::QBColor(board::kDEAtRest) && de.BorderColor() != forms::QBColor(board::kDEHeld))
         return "DE is neither red nor magenta";
     // The exact lines AB and AC, evaluated in double precision.
     const double slack = 1e-12 * (1 + std::abs(y));
@@ -138,8 +138,8 @@ std::string InvariantChecker::checkFigure(const board::Figure& f)
         return say("D is ", offD, " off AB, more than the ", driftD_, " rounding allows");
     if (offE > driftE_ + slack)
         return say("E is ", offE, " off AC, more than the ", driftE_, " rounding allows");
-    if (f.Line2(0).X2() != de.X1() || f.Line2(0).Y2() != de.Y1() || f.Line2(2).X1() != de.X2()
-        || f.Line2(2).Y1() != de.Y2())
+    if (f.Line2(board::kAD).X2() != de.X1() || f.Line2(board::kAD).Y2() != de.Y1() || f.Line2(board::kEA).X1() != de.X2()
+        || f.Line2(board::kEA).Y1() != de.Y2())
         return "the sides AD and EA do not end at D and E";
     // The letters stand outside the figure: D to the left of D while DE is at
     // or below A, to the right above it; E the other way.
@@ -147,10 +147,10 @@ std::string InvariantChecker::checkFigure(const board::Figure& f)
     const double dLeft = above ? de.X1() + 10.0 : de.X1() - 35.0;
     const double eLeft = above ? de.X2() - 35.0 : de.X2() + 10.0;
     const double tol = 2 * ulp(std::abs(de.X1()) + std::abs(de.X2()) + 45);
-    if (std::abs(f.Label3(1).Left() - dLeft) > tol || std::abs(f.Label3(2).Left() - eLeft) > tol)
-        return say("the letters D and E are on the wrong sides: ", f.Label3(1).Left(), ", ", f.Label3(2).Left(),
+    if (std::abs(f.Label3(board::kLetterD).Left() - dLeft) > tol || std::abs(f.Label3(board::kLetterE).Left() - eLeft) > tol)
+        return say("the letters D and E are on the wrong sides: ", f.Label3(board::kLetterD).Left(), ", ", f.Label3(board::kLetterE).Left(),
                    " for D at ", de.X1(), " and E at ", de.X2());
-    if (std::abs(f.Label3(1).Top() - (y - 15)) > 2 * ulp(y - 15))
+    if (std::abs(f.Label3(board::kLetterD).Top() - (y - 15)) > 2 * ulp(y - 15))
         return "the letter D is not beside DE";
     return {};
 }

@@ -16,6 +16,42 @@ void SceneFixture::stroke(std::initializer_list<QPointF> points)
     release(1, float(points.end()[-1].x()), float(points.end()[-1].y()));
 }
 
+void SceneFixture::play(const QString& events)
+{
+    for (const QString& word : events.split(' ', Qt::SkipEmptyParts)) {
+        if (word == "memo") {
+            handlers.Command3_Click();
+        } else if (word == "reset") {
+            handlers.Command1_Click();
+        } else if (word.startsWith("opt")) {
+            handlers.Option1_Click(int16_t(word.mid(3).toInt()));
+        } else {
+            const QStringList what = word.split(':'), at = what[1].split(',');
+            const float x = at[0].toFloat(), y = at[1].toFloat();
+            const auto button = int16_t(what[0].size() > 1 ? what[0].mid(1).toInt() : 1);
+            if (what[0][0] == 'D')
+                press(button, x, y);
+            else if (what[0][0] == 'M')
+                move(x, y, button);
+            else
+                release(button, x, y);
+        }
+    }
+}
+
+QString SceneFixture::summary() const
+{
+    const board::BoardState& s = scene.state;
+    return QStringLiteral("DE %1 %2, dragging %3, memo %4, chalk %5, last %6,%7")
+        .arg(de().Y1())
+        .arg(de().BorderColor() == kDEMagenta ? "magenta" : de().BorderColor() == kDERed ? "red" : "?")
+        .arg(s.dragging)
+        .arg(s.memoMode == 1 ? "on" : "off")
+        .arg(s.penDown == 1 ? "down" : "up")
+        .arg(s.lastX)
+        .arg(s.lastY);
+}
+
 void SceneFixture::typeKeys(const QString& keys)
 {
     static const QHash<QString, int16_t> codes = {{"Up", forms::vbKeyUp}, {"Down", forms::vbKeyDown},

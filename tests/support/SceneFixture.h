@@ -2,6 +2,7 @@
 
 #include "FakeOptions.h"
 #include "board/Scene.h"
+#include "forms/QBColor.h"
 #include "platform/qt/ImageSurface.h"
 #include "window/FormHandlers.h"
 
@@ -10,6 +11,11 @@
 #include <QRgb>
 #include <QString>
 #include <initializer_list>
+
+// The colours the board's pixels show, and DE's two.
+constexpr QRgb kGreen = qRgb(0, 128, 0), kWhite = qRgb(255, 255, 255), kRed = qRgb(255, 0, 0),
+               kYellow = qRgb(255, 255, 0), kBlue = qRgb(0, 0, 255);
+const forms::Color kDEMagenta = forms::QBColor(board::kDEHeld), kDERed = forms::QBColor(board::kDEAtRest);
 
 // A started board without widgets: the chalk in an image, the scene, a fake
 // palette and the handlers.
@@ -23,6 +29,7 @@ struct SceneFixture {
 
     board::BoardState& state() { return scene.state; }
     board::Figure& figure() { return scene.figure; }
+    const forms::LineShape& de() const { return scene.figure.Line2(board::kDE); }
 
     void press(int16_t button, float x, float y) { handlers.gamen_MouseDown(button, 0, x, y); }
     void move(float x, float y, int16_t buttons = 1) { handlers.gamen_MouseMove(buttons, 0, x, y); }
@@ -36,10 +43,20 @@ struct SceneFixture {
     void keyUp(int16_t code) { handlers.gamen_KeyUp(code, 0); }
     // Keys pressed and let go in turn, named as "Down PageUp*3 Shift+Up".
     void typeKeys(const QString& keys);
+    // Events written as "D1:300,410 M:300,420 M0:300,520 U4:300,420 memo opt6
+    // reset": a press of a button, a move with the left button held or with
+    // the buttons given, a release, and clicks on メモ, a palette button and
+    // 初期画面.
+    void play(const QString& events);
+    // The board as a line: DE's height and colour, the drag, memo mode, the
+    // chalk and the last position, as
+    // "DE 420 red, dragging 0, memo off, chalk up, last 300,420".
+    QString summary() const;
     // A left-button stroke through the given points, pressed at the first.
     void stroke(std::initializer_list<QPointF> points);
     QRgb surfacePixel(int x, int y) const { return surface.image().pixel(x, y); }
     int pixelsOfColor(QRgb color) const;
+    bool bare() const { return pixelsOfColor(kGreen) == board::kBoardWidth * board::kBoardHeight; }
 };
 
 // Every field, compared exactly.

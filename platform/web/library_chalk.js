@@ -1,0 +1,106 @@
+// The chalk's canvas, and the one place that makes, fits, adopts and drops it.
+// It exists only while something is written on it: a blank board costs
+// neither its memory nor the time to fill it. It has a pixel for each device
+// pixel of the board, and is drawn on in board pixels.
+mergeInto(LibraryManager.library, {
+  $Chalk__deps: ['$Page'],
+  $Chalk: {
+    canvas: null, ctx: null,
+    // After a resize the canvas is a copy of `source`, the canvas last written
+    // on, so that a tablet turned back and forth loses nothing.
+    source: null,
+    back: '#000', // the board's colour, where nothing is written
+
+    // A new canvas of the board's device pixels, filled with `source` when given.
+    make: function(source) {
+      var canvas = document.createElement('canvas'), ctx;
+      canvas.width = Page.board.width;
+      canvas.height = Page.board.height;
+      ctx = Page.boardContext(canvas);
+      if (source) {
+        ctx.save();
+        ctx.setTransform(1, 0, 0, 1, 0, 0);
+        ctx.imageSmoothingQuality = 'high';
+        ctx.drawImage(source, 0, 0, canvas.width, canvas.height);
+        ctx.restore();
+      } else {
+        ctx.fillStyle = Chalk.back;
+        ctx.fillRect(0, 0, Page.width, Page.height);
+      }
+      Chalk.canvas = canvas;
+      Chalk.ctx = ctx;
+    },
+
+    // The chalk at the board's present size, drawn from the canvas last
+    // written on: rescaled, never cleared.
+    fit: function() {
+      var source = Chalk.source || Chalk.canvas;
+      if (!source) return;
+      if (source.width == Page.board.width && source.height == Page.board.height) {
+        Chalk.canvas = source;
+        Chalk.ctx = Page.boardContext(source);
+        Chalk.source = null;
+        return;
+      }
+      Chalk.make(source);
+      Chalk.source = source;
+    },
+
+    // A picture kept before, as the chalk written last, fitted to the board.
+    adopt: function(image) {
+      var canvas = document.createElement('canvas');
+      canvas.width = image.naturalWidth;
+      canvas.height = image.naturalHeight;
+      canvas.getContext('2d', {alpha: false}).drawImage(image, 0, 0);
+      Chalk.drop();
+      Chalk.source = canvas;
+      Chalk.fit();
+    },
+
+    drop: function() {
+      Chalk.canvas = Chalk.ctx = Chalk.source = null;
+    },
+
+    // The canvas last written on, or null for a blank board.
+    written: function() {
+      return Chalk.source || Chalk.canvas;
+    },
+
+    // The given device pixels of `ctx` become the chalk's, pixel for pixel.
+    show: function(ctx, left, top, width, height) {
+      if (!Chalk.canvas) {
+        ctx.fillStyle = Chalk.back;
+        ctx.fillRect(left, top, width, height);
+      } else {
+        ctx.imageSmoothingEnabled = false;
+        ctx.drawImage(Chalk.canvas, left, top, width, height, left, top, width, height);
+      }
+    },
+  },
+
+  pbChalkClear__deps: ['$Chalk'],
+  pbChalkClear: function(color) {
+    Chalk.back = Page.rgb(color);
+    Chalk.drop();
+  },
+
+  pbChalkStroke__deps: ['$Chalk'],
+  pbChalkStroke: function(x1, y1, x2, y2, width, color) {
+    if (!Chalk.ctx) Chalk.make(null);
+    Chalk.source = null; // written on, this canvas is the chalk now
+    var ctx = Chalk.ctx;
+    ctx.fillStyle = ctx.strokeStyle = Page.rgb(color);
+    ctx.beginPath();
+    if (x1 == x2 && y1 == y2) {
+      ctx.arc(x1, y1, width / 2, 0, 2 * Math.PI);
+      ctx.fill();
+      return;
+    }
+    ctx.lineWidth = width;
+    ctx.lineCap = 'round';
+    ctx.lineJoin = 'round';
+    ctx.moveTo(x1, y1);
+    ctx.lineTo(x2, y2);
+    ctx.stroke();
+  },
+});
