@@ -1,4 +1,5 @@
 // Dragging DE: the grab band, the twenty-step update, the press/move/release states.
+#include "Invariants.h"
 #include "SceneFixture.h"
 #include "Shown.h"
 #include "forms/Keys.h"
@@ -27,25 +28,8 @@ double offLineAC(const Figure& f)
 // Everything the drag sets follows from DE's ends.
 void verifyFollowsDE(const Figure& f)
 {
-    const auto& de = f.Line2(kDE);
-    const float x1 = de.X1(), y1 = de.Y1(), x2 = de.X2();
-    QCOMPARE(de.Y2(), y1);
-    QCOMPARE(f.Line2(kAD).X2(), x1);
-    QCOMPARE(f.Line2(kAD).Y2(), y1);
-    QCOMPARE(f.Line2(kEA).X1(), x2);
-    QCOMPARE(f.Line2(kEA).Y1(), y1);
-    QCOMPARE(f.Line2(kAD).X1(), 400.f); // A stays put
-    QCOMPARE(f.Line2(kEA).Y2(), 200.f);
-    const float mid = float((double(x1) + x2) / 2);
-    for (int i : {kDEMarkLower, kDEMarkUpper}) {
-        QCOMPARE(f.Line3(i).X1(), mid);
-        QCOMPARE(f.Line3(i).Y1(), y1);
-        QCOMPARE(f.Line3(i).X2(), float((double(x1) + x2) / 2 - 20));
-    }
-    QCOMPARE(f.Line3(kDEMarkLower).Y2(), float(double(y1) + 10));
-    QCOMPARE(f.Line3(kDEMarkUpper).Y2(), float(double(y1) - 10));
-    QCOMPARE(f.Label3(kLetterD).Top(), float(double(y1) - 15));
-    QCOMPARE(f.Label3(kLetterE).Top(), float(double(y1) - 15));
+    const std::string failed = followsDE(f);
+    QVERIFY2(failed.empty(), failed.c_str());
 }
 
 // DE taken by the pointer from 410 to `y` and let go.
@@ -123,6 +107,21 @@ private slots:
             << "D1:300,410 M:0,3e38 M:0,nan" << "DE 410 magenta, dragging 1, memo off, chalk up, last 300,410";
         QTest::newRow("... and the next move is taken") << "D1:300,410 M:0,3e38 M:0,nan M:0,420"
                                                         << "DE 420 magenta, dragging 1, memo off, chalk up, last 0,420";
+        // DE is magenta while a move key is down.
+        QTest::newRow("a move key down, and its own repeat") << "Down+ Down+"
+                                                             << "DE 412 magenta, dragging 0, memo off, chalk up, last 0,0";
+        QTest::newRow("another key down, the first let go") << "Down+ Down+ PageUp+ Down-"
+                                                            << "DE 402 magenta, dragging 0, memo off, chalk up, last 0,0";
+        QTest::newRow("the last move key let go") << "Down+ Down+ PageUp+ Down- PageUp-"
+                                                  << "DE 402 red, dragging 0, memo off, chalk up, last 0,0";
+        QTest::newRow("a key held as the board loses the focus, let go elsewhere")
+            << "Up+ blur" << "DE 409 red, dragging 0, memo off, chalk up, last 0,0";
+        QTest::newRow("... and its release when the focus is back") << "Up+ blur Up-"
+                                                                    << "DE 409 red, dragging 0, memo off, chalk up, last 0,0";
+        QTest::newRow("the pointer takes DE while a key is down, and keeps it when the key goes")
+            << "Down+ D1:300,410 Down-" << "DE 411 magenta, dragging 1, memo off, chalk up, last 300,410";
+        QTest::newRow("... until its release") << "Down+ D1:300,410 Down- U1:300,410"
+                                               << "DE 411 red, dragging 0, memo off, chalk up, last 300,410";
     }
     void pointerEventsInTurn()
     {
@@ -221,13 +220,13 @@ private slots:
         dragDETo(byKeys, 405.1f);
         dragDETo(byPointer, 405.1f);
         const BoardState before = byKeys.state();
-        byKeys.typeKeys(keys);
+        byKeys.play(keys);
         float y = 400;
         byPointer.press(1, 300, y);
         for (int dy : travel)
             byPointer.move(300, y += float(dy));
         byPointer.release(1, 300, y);
-        QVERIFY(sameFigure(byKeys.figure(), byPointer.figure()));
+        QVERIFY(sameFigure(byKeys.scene, byPointer.scene));
         QVERIFY(sameState(byKeys.state(), before)); // not even dragging or the last position
         QCOMPARE(byKeys.de().BorderColor(), kDERed);
     }
@@ -252,7 +251,7 @@ private slots:
         QFETCH(float, end);
         SceneFixture b;
         dragDETo(b, start);
-        b.typeKeys(keys);
+        b.play(keys);
         QCOMPARE(b.de().Y1(), end);
         verifyFollowsDE(b.figure());
     }
@@ -287,43 +286,13 @@ private slots:
         untouched.play(before);
         QCOMPARE(b.keyDown(int16_t(key), int16_t(shift)), taken);
         b.keyUp(int16_t(key));
-        QVERIFY(sameFigure(b.figure(), untouched.figure()));
+        QVERIFY(sameFigure(b.scene, untouched.scene));
         QVERIFY(sameState(b.state(), untouched.state()));
         if (!letGo.isEmpty()) {
             b.play(letGo);
-            b.typeKeys("Down");
+            b.play("Down");
             QCOMPARE(b.de().Y1(), 411.f);
         }
-    }
-
-    void deIsMagentaWhileAMoveKeyIsDown()
-    {
-        SceneFixture b;
-        const auto colour = [&b] { return b.de().BorderColor(); };
-        b.keyDown(forms::vbKeyDown);
-        b.keyDown(forms::vbKeyDown); // the key's own repeat
-        QCOMPARE(colour(), kDEMagenta);
-        QCOMPARE(b.de().Y1(), 412.f);
-        b.keyDown(forms::vbKeyPageUp);
-        b.keyUp(forms::vbKeyDown);
-        QCOMPARE(colour(), kDEMagenta); // one move key still down
-        b.keyUp(forms::vbKeyPageUp);
-        QCOMPARE(colour(), kDERed);
-
-        b.keyDown(forms::vbKeyUp);
-        b.handlers.gamen_LostFocus(); // its release goes elsewhere
-        QCOMPARE(colour(), kDERed);
-        b.keyUp(forms::vbKeyUp);
-        QCOMPARE(colour(), kDERed);
-
-        // The pointer takes DE while a key is down: DE stays its until released.
-        b.keyDown(forms::vbKeyDown);
-        b.press(1, 300, 410);
-        b.keyUp(forms::vbKeyDown);
-        QCOMPARE(colour(), kDEMagenta);
-        QCOMPARE(b.state().dragging, 1.f);
-        b.release(1, 300, 410);
-        QCOMPARE(colour(), kDERed);
     }
 
     // A move repaints what changed, not the whole board: DE's old and new

@@ -56,21 +56,12 @@ void verifyInitialFigure(const Figure& f)
     }
 }
 
+// The vertices, D and E's first places and the flags, as a reset sets them.
 void verifyInitialState(const BoardState& s)
 {
-    QCOMPARE(s.xA, 400.f);
-    QCOMPARE(s.yA, 200.f);
-    QCOMPARE(s.xB, 150.f);
-    QCOMPARE(s.yB, 550.f);
-    QCOMPARE(s.xC, 550.f);
-    QCOMPARE(s.yC, 550.f);
-    QCOMPARE(s.xD, 250.f);
-    QCOMPARE(s.yD, 410.f);
-    QCOMPARE(s.xE, 490.f);
-    QCOMPARE(s.yE, int16_t(410));
-    QCOMPARE(s.dragging, 0.f);
-    QCOMPARE(s.memoMode, 0.f);
-    QCOMPARE(s.penDown, int16_t(0));
+    const QList<float> values = {s.xA, s.yA, s.xB, s.yB, s.xC, s.yC, s.xD, s.yD, s.xE, float(s.yE), s.dragging,
+                                 s.memoMode, float(s.penDown)};
+    QCOMPARE(values, (QList<float>{400, 200, 150, 550, 550, 550, 250, 410, 490, 410, 0, 0, 0}));
 }
 
 // Drags DE, switches memo on with thick blue, then the thick eraser, draws
@@ -120,7 +111,7 @@ private slots:
     {
         SceneFixture b;
         disturb(b);
-        QVERIFY(!sameFigure(b.figure(), SceneFixture().figure()));
+        QVERIFY(!sameFigure(b.scene, SceneFixture().scene));
         QCOMPARE(b.state().penDown, int16_t(1));
         QCOMPARE(b.scene.gamen.DrawWidth(), int16_t(20));
 
@@ -147,7 +138,7 @@ private slots:
         twice.handlers.ResetBoard();
         twice.handlers.ResetBoard();
         QVERIFY(sameState(once.state(), twice.state()));
-        QVERIFY(sameFigure(once.figure(), twice.figure()));
+        QVERIFY(sameFigure(once.scene, twice.scene));
     }
 
     void resetGreysThePaletteInAscendingOrder()

@@ -40,7 +40,7 @@ QString firstFailure(quint32 seed, const std::vector<BoardEvent>& events)
 // Both boards hold every value alike, as far as a record reaches.
 bool sameBoard(SceneFixture& a, SceneFixture& b)
 {
-    return sameState(a.state(), b.state()) && sameFigure(a.figure(), b.figure())
+    return sameState(a.state(), b.state()) && sameFigure(a.scene, b.scene)
         && a.scene.gamen.DrawWidth() == b.scene.gamen.DrawWidth() && a.palette.selected() == b.palette.selected()
         && a.palette.allEnabled(true) == b.palette.allEnabled(true);
 }
@@ -73,6 +73,9 @@ const Spoiling kSpoilings[] = {
     {"DE in green", [](SceneFixture& b) { b.figure().Line2(board::kDE).setBorderColor(forms::QBColor(2)); }, asWritten},
     {"a vertex moved", [](SceneFixture& b) { b.state().xA = 401; }, asWritten},
     {"BC moved", [](SceneFixture& b) { b.figure().Line1(board::kBC).setY1(551); }, asWritten},
+    {"BC's mark moved", [](SceneFixture& b) { b.figure().Line3(board::kBCMarkUpper).setX2(331); }, asWritten},
+    {"the letter C moved", [](SceneFixture& b) { b.figure().Label2(board::kLetterC).setTop(536); }, asWritten},
+    {"A's end of EA moved", [](SceneFixture& b) { b.figure().Line2(board::kEA).setX2(401); }, asWritten},
     {"a position not a number", [](SceneFixture& b) { b.state().lastX = NAN; }, asWritten},
     {"the palette enabled with memo mode off", [](SceneFixture& b) { forms::setAllEnabled(b.palette, true); }, asWritten},
 };

@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
-#include <type_traits>
 
 namespace window {
 
@@ -25,8 +24,8 @@ using LabelPlace = std::array<float, 2>; // Left, Top
 // Everything a record holds.
 struct Record {
     board::BoardState state;
-    std::array<LinePlace, 10> lines{}; // in the order eachLine visits them
-    std::array<LabelPlace, 5> labels{}; // in the order eachLabel visits them
+    std::array<LinePlace, 10> lines{}; // in the order eachLine visits them (lineAt)
+    std::array<LabelPlace, 5> labels{}; // in the order eachLabel visits them (letterAt)
     int16_t deColor = 0;                // QBColor index of DE
     int16_t drawWidth = 0;
     int16_t selected = 0; // the palette button shown selected
@@ -131,46 +130,37 @@ bool isChalk(float penColor, int16_t drawWidth)
     return colour && width;
 }
 
-// Where a line or a letter of the figure stands in a record.
-template <class Part>
-std::size_t placeOf(const board::Figure& figure, const Part& part)
-{
-    std::size_t at = 0, found = 0;
-    const auto look = [&](const Part& visited) { found = &visited == &part ? at : found, ++at; };
-    if constexpr (std::is_same_v<Part, forms::LineShape>)
-        eachLine(figure, look);
-    else
-        eachLabel(figure, look);
-    return found;
-}
+// Where a part of the figure stands among the record's lines and letters,
+// which are in the order of their arrays: Line1, Line2, Line3; Label2, Label3.
+constexpr std::size_t lineAt(int array, int index) { return std::size_t((array - 1) * 3 + index); }
+constexpr std::size_t letterAt(int array, int index) { return std::size_t(array == 2 ? index : 3 + index - 1); }
 
 // Whether the parts only a reset places are where the board has them:
 // triangle ABC, its mark, the letters A to C, and A's ends of AD and EA.
-bool fixedPartsHold(const Record& r, const Record& board, const board::Figure& f)
+bool fixedPartsHold(const Record& r, const Record& b)
 {
     using namespace board;
-    for (const forms::LineShape* part : {&f.Line1(kAB), &f.Line1(kBC), &f.Line1(kCA), &f.Line3(kBCMarkLower),
-                                         &f.Line3(kBCMarkUpper)})
-        if (r.lines[placeOf(f, *part)] != board.lines[placeOf(f, *part)])
+    for (std::size_t at : {lineAt(1, kAB), lineAt(1, kBC), lineAt(1, kCA), lineAt(3, kBCMarkLower), lineAt(3, kBCMarkUpper)})
+        if (r.lines[at] != b.lines[at])
             return false;
-    for (const forms::BoardLabel* part : {&f.Label2(kLetterA), &f.Label2(kLetterB), &f.Label2(kLetterC)})
-        if (r.labels[placeOf(f, *part)] != board.labels[placeOf(f, *part)])
+    for (std::size_t at : {letterAt(2, kLetterA), letterAt(2, kLetterB), letterAt(2, kLetterC)})
+        if (r.labels[at] != b.labels[at])
             return false;
-    const std::size_t ad = placeOf(f, f.Line2(kAD)), ea = placeOf(f, f.Line2(kEA));
-    return r.lines[ad][0] == board.lines[ad][0] && r.lines[ad][1] == board.lines[ad][1]
-        && r.lines[ea][2] == board.lines[ea][2] && r.lines[ea][3] == board.lines[ea][3];
+    const std::size_t ad = lineAt(2, kAD), ea = lineAt(2, kEA);
+    return r.lines[ad][0] == b.lines[ad][0] && r.lines[ad][1] == b.lines[ad][1] && r.lines[ea][2] == b.lines[ea][2]
+        && r.lines[ea][3] == b.lines[ea][3];
 }
 
 // Whether the board can hold the record: every value one the board can hold,
 // and the fixed parts of the state record and of the figure the board's own.
-bool holds(const Record& r, const Record& board, const board::Figure& figure)
+bool holds(const Record& r, const Record& board)
 {
     bool finite = true;
     eachField(r, [&finite](const auto& v) { finite = finite && std::isfinite(float(v)); });
     const board::BoardState &s = r.state, &b = board.state;
     const bool fixedState = s.xA == b.xA && s.yA == b.yA && s.xB == b.xB && s.yB == b.yB && s.xC == b.xC
         && s.yC == b.yC && s.xD == b.xD && s.yD == b.yD && s.xE == b.xE && s.yE == b.yE;
-    return finite && fixedState && fixedPartsHold(r, board, figure) && isFlag(s.dragging) && isFlag(s.memoMode)
+    return finite && fixedState && fixedPartsHold(r, board) && isFlag(s.dragging) && isFlag(s.memoMode)
         && (s.penDown == 0 || s.penDown == 1) && isChalk(s.penColor, r.drawWidth)
         && (r.deColor == board::kDEAtRest || r.deColor == board::kDEHeld) && r.selected >= memo::kFirstOption
         && r.selected <= memo::kLastOption && r.paletteEnabled == s.memoMode;
@@ -266,7 +256,7 @@ std::string WriteRecord(const board::Scene& scene, const forms::OptionArray& pal
 bool ReadRecord(std::string_view text, board::Scene& scene, forms::OptionArray& palette)
 {
     const std::optional<Record> record = decode(text);
-    if (!record || !holds(*record, capture(scene, palette), scene.figure))
+    if (!record || !holds(*record, capture(scene, palette)))
         return false;
     apply(*record, scene, palette);
     return true;

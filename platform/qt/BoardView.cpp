@@ -160,24 +160,16 @@ void BoardView::focusOutEvent(QFocusEvent* event)
 
 void BoardView::tabletEvent(QTabletEvent* event)
 {
-    forms::PointerAction action;
-    switch (event->type()) {
-    case QEvent::TabletPress:
-        action = forms::PointerAction::Press;
-        break;
-    case QEvent::TabletMove:
-        action = forms::PointerAction::Move;
-        break;
-    case QEvent::TabletRelease:
-        action = forms::PointerAction::Release;
-        break;
-    default:
+    const QEvent::Type type = event->type();
+    if (type != QEvent::TabletPress && type != QEvent::TabletMove && type != QEvent::TabletRelease)
         return;
-    }
+    const auto action = type == QEvent::TabletPress ? forms::PointerAction::Press
+        : type == QEvent::TabletMove                ? forms::PointerAction::Move
+                                                    : forms::PointerAction::Release;
     const QPointF at = event->position();
     pointers_.pointer({forms::PointerKind::Pen, action, int32_t(event->pointingDevice()->systemId()),
-                      heldButtons(event->buttons()), shiftCode(event->modifiers()), float(at.x()), float(at.y()),
-                      double(event->timestamp())});
+                       heldButtons(event->buttons()), shiftCode(event->modifiers()), float(at.x()), float(at.y()),
+                       double(event->timestamp())});
     event->accept();
 }
 
@@ -201,26 +193,19 @@ void BoardView::touchEvent(QTouchEvent* event)
 {
     const int16_t shift = shiftCode(event->modifiers());
     for (const QEventPoint& point : event->points()) {
-        forms::PointerAction action;
-        switch (point.state()) {
-        case QEventPoint::State::Pressed:
-            action = forms::PointerAction::Press;
-            break;
-        case QEventPoint::State::Updated:
-            action = forms::PointerAction::Move;
-            break;
-        case QEventPoint::State::Released:
-            action = forms::PointerAction::Release;
-            break;
-        default:
+        using State = QEventPoint::State;
+        const State state = point.state();
+        if (state != State::Pressed && state != State::Updated && state != State::Released)
             continue; // a finger that stayed where it was
-        }
+        const auto action = state == State::Pressed ? forms::PointerAction::Press
+            : state == State::Updated               ? forms::PointerAction::Move
+                                                    : forms::PointerAction::Release;
         // Where the toolkit places a touch on a widget: also for one a test
         // or another program sends, which carries only its global place.
         const QPointF at = mapFromGlobal(point.globalPosition());
         pointers_.pointer({forms::PointerKind::Touch, action, int32_t(point.id()),
-                          action == forms::PointerAction::Release ? 0 : forms::vbLeftButton, shift, float(at.x()),
-                          float(at.y()), double(event->timestamp())});
+                           action == forms::PointerAction::Release ? 0 : forms::vbLeftButton, shift, float(at.x()),
+                           float(at.y()), double(event->timestamp())});
     }
     event->accept();
 }

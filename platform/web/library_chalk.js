@@ -61,11 +61,6 @@ mergeInto(LibraryManager.library, {
       Chalk.canvas = Chalk.ctx = Chalk.source = null;
     },
 
-    // The canvas last written on, or null for a blank board.
-    written: function() {
-      return Chalk.source || Chalk.canvas;
-    },
-
     // The given device pixels of `ctx` become the chalk's, pixel for pixel.
     show: function(ctx, left, top, width, height) {
       if (!Chalk.canvas) {

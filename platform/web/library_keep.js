@@ -13,6 +13,17 @@ mergeInto(LibraryManager.library, {
   $Keep__deps: ['$Page', '$Chalk', 'pbRequestFrame'],
   $Keep: {
     name: 'parallel-board',
+    // Whether the chalk kept is a whole PNG, its signature first and its end
+    // chunk last, so that no other bytes reach the browser's image decoders
+    // (and no PNG cut off, which engines show as far as it goes).
+    wholePng: function(chalk) {
+      try {
+        return chalk.indexOf('data:image/png;base64,iVBORw0KGgo') === 0 &&
+               /IEND\xae\x42\x60\x82$/.test(atob(chalk.slice(-24)));
+      } catch (garbled) {
+        return false;
+      }
+    },
     release: '', // of this page: a board kept by another is not read back
 
     storage: function() {
@@ -31,7 +42,7 @@ mergeInto(LibraryManager.library, {
       if (Page.ended || Page.waiting || !storage) return; // (while reading one back, it stays as it is)
       Keep.mark('board-keeping');
       _pb_lost_focus(); // a key held as the page goes is let go
-      var chalk = Chalk.written();
+      var chalk = Chalk.source || Chalk.canvas; // the canvas last written on
       var kept = JSON.stringify({release: Keep.release, board: UTF8ToString(_pb_hidden()),
                                  chalk: chalk ? chalk.toDataURL('image/png') : ''});
       try {
@@ -54,7 +65,7 @@ mergeInto(LibraryManager.library, {
       try { kept = JSON.parse(text); } catch (garbled) { /* refused below */ }
       var readable = !!kept && kept.release === Keep.release && typeof kept.board == 'string' &&
                      kept.board.length < 4096 && typeof kept.chalk == 'string' &&
-                     (kept.chalk === '' || kept.chalk.indexOf('data:image/png;base64,') === 0);
+                     (kept.chalk === '' || Keep.wholePng(kept.chalk));
       if (!readable) Keep.forget();
       return readable ? kept : null;
     },

@@ -30,11 +30,7 @@ EMSCRIPTEN_KEEPALIVE void pb_start()
 }
 
 // The page is hidden: the record of the board, to keep.
-EMSCRIPTEN_KEEPALIVE const char* pb_hidden()
-{
-    web::PageForm* form = running();
-    return form ? form->hidden().c_str() : "";
-}
+EMSCRIPTEN_KEEPALIVE const char* pb_hidden() { return running() ? running()->hidden().c_str() : ""; }
 
 EMSCRIPTEN_KEEPALIVE char* pb_record_room() { return keptRecord; }
 
@@ -43,8 +39,7 @@ EMSCRIPTEN_KEEPALIVE char* pb_record_room() { return keptRecord; }
 EMSCRIPTEN_KEEPALIVE int pb_restore()
 {
     keptRecord[sizeof keptRecord - 1] = 0;
-    web::PageForm* form = running();
-    return form && form->restore(keptRecord) ? 1 : 0;
+    return running() && running()->restore(keptRecord) ? 1 : 0;
 }
 
 // One event of one pointer: kind and action as forms::PointerKind and
@@ -53,48 +48,45 @@ EMSCRIPTEN_KEEPALIVE int pb_restore()
 // pointer holds the board.
 EMSCRIPTEN_KEEPALIVE int pb_pointer(int kind, int id, int action, int buttons, int shift, float x, float y, double time)
 {
-    web::PageForm* form = running();
-    if (!form || kind < 0 || kind > 2 || action < 0 || action > 4)
+    if (!running() || kind < 0 || kind > 2 || action < 0 || action > 4)
         return 0;
     const forms::PointerInput input{forms::PointerKind(kind), forms::PointerAction(action), id, buttons, int16_t(shift),
                                     x, y, time};
-    return form->form1().pointer(input) ? 1 : 0;
+    return running()->form1().pointer(input) ? 1 : 0;
 }
 
 // Returns 1 when the board took the key, which the page then cancels.
 EMSCRIPTEN_KEEPALIVE int pb_key_down(int key, int shift)
 {
-    web::PageForm* form = running();
-    return form && form->keyDown(int16_t(key), int16_t(shift)) ? 1 : 0;
+    return running() && running()->keyDown(int16_t(key), int16_t(shift)) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE int pb_key_up(int key, int shift)
 {
-    web::PageForm* form = running();
-    return form && form->keyUp(int16_t(key), int16_t(shift)) ? 1 : 0;
+    return running() && running()->keyUp(int16_t(key), int16_t(shift)) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void pb_lost_focus()
 {
-    if (web::PageForm* form = running())
-        form->form1().handlers().gamen_LostFocus();
+    if (running())
+        running()->form1().handlers().gamen_LostFocus();
 }
 
 EMSCRIPTEN_KEEPALIVE void pb_click(int control)
 {
-    if (web::PageForm* form = running())
-        form->click(control);
+    if (running())
+        running()->click(control);
 }
 
 EMSCRIPTEN_KEEPALIVE void pb_frame()
 {
-    if (web::PageForm* form = running())
-        form->paintFrame();
+    if (running())
+        running()->paintFrame();
 }
 
 EMSCRIPTEN_KEEPALIVE void pb_resized()
 {
-    if (web::PageForm* form = running())
-        form->resized();
+    if (running())
+        running()->resized();
 }
 }

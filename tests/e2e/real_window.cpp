@@ -24,12 +24,18 @@ void expect(bool ok, const QString& what)
     ++(ok ? passes : failures);
 }
 
-bool xdotool(const QStringList& args)
+// Runs xdotool; what it printed, or nothing when it failed.
+QString xdotoolOutput(const QStringList& args, int ms = 10000)
 {
     QProcess p;
     p.start(QStringLiteral("xdotool"), args);
-    return p.waitForFinished(10000) && p.exitCode() == 0;
+    if (!p.waitForFinished(ms))
+        p.kill();
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput())
+                                                                        : QString();
 }
+
+void xdotool(const QStringList& args) { xdotoolOutput(args); }
 
 QString startXvfb(QProcess& server)
 {
@@ -90,25 +96,16 @@ int main(int argc, char** argv)
     board_.setProcessChannelMode(QProcess::ForwardedChannels);
     board_.start(program, {});
     expect(board_.waitForStarted(5000), "the program starts");
-    QProcess search;
-    search.start(QStringLiteral("xdotool"), {"search", "--sync", "--name", "平行線ボード"});
-    const bool found = search.waitForFinished(15000) && search.exitCode() == 0;
-    expect(found, "its window appears");
-    if (!found) {
-        search.kill();
-        search.waitForFinished();
+    const QString window = xdotoolOutput({"search", "--sync", "--name", "平行線ボード"}, 15000).section('\n', 0, 0);
+    expect(!window.isEmpty(), "its window appears");
+    if (window.isEmpty()) {
         board_.kill();
         board_.waitForFinished();
         server.kill();
-        server.waitForFinished();
         return 1;
     }
-    const QString window = QString::fromUtf8(search.readAllStandardOutput()).split('\n').first().trimmed();
-    QProcess geometry;
-    geometry.start(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", window});
-    geometry.waitForFinished(5000);
     int wx = 0, wy = 0;
-    for (const QString& line : QString::fromUtf8(geometry.readAllStandardOutput()).split('\n')) {
+    for (const QString& line : xdotoolOutput({"getwindowgeometry", "--shell", window}).split('\n')) {
         if (line.startsWith("X="))
             wx = line.mid(2).toInt();
         if (line.startsWith("Y="))

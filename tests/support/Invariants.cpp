@@ -126,10 +126,11 @@ std::string InvariantChecker::checkFigure(const board::Figure& f)
             return "a mark holds a value that is not finite";
     const auto& de = f.Line2(board::kDE);
     const double y = de.Y1();
-    if (de.Y2() != de.Y1())
-        return say("DE is not horizontal: ", de.Y1(), " and ", de.Y2());
     if (de.BorderColor() != forms::QBColor(board::kDEAtRest) && de.BorderColor() != forms::QBColor(board::kDEHeld))
         return "DE is neither red nor magenta";
+    std::string failed = followsDE(f);
+    if (!failed.empty())
+        return failed;
     // The exact lines AB and AC, evaluated in double precision.
     const double slack = 1e-12 * (1 + std::abs(y));
     const double offD = std::abs(de.X1() - (400 + (y - 200) * kSlopeD));
@@ -138,9 +139,6 @@ std::string InvariantChecker::checkFigure(const board::Figure& f)
         return say("D is ", offD, " off AB, more than the ", driftD_, " rounding allows");
     if (offE > driftE_ + slack)
         return say("E is ", offE, " off AC, more than the ", driftE_, " rounding allows");
-    if (f.Line2(board::kAD).X2() != de.X1() || f.Line2(board::kAD).Y2() != de.Y1() || f.Line2(board::kEA).X1() != de.X2()
-        || f.Line2(board::kEA).Y1() != de.Y2())
-        return "the sides AD and EA do not end at D and E";
     // The letters stand outside the figure: D to the left of D while DE is at
     // or below A, to the right above it; E the other way.
     const bool above = y < 200;
@@ -150,7 +148,29 @@ std::string InvariantChecker::checkFigure(const board::Figure& f)
     if (std::abs(f.Label3(board::kLetterD).Left() - dLeft) > tol || std::abs(f.Label3(board::kLetterE).Left() - eLeft) > tol)
         return say("the letters D and E are on the wrong sides: ", f.Label3(board::kLetterD).Left(), ", ", f.Label3(board::kLetterE).Left(),
                    " for D at ", de.X1(), " and E at ", de.X2());
-    if (std::abs(f.Label3(board::kLetterD).Top() - (y - 15)) > 2 * ulp(y - 15))
-        return "the letter D is not beside DE";
+    return {};
+}
+
+std::string followsDE(const board::Figure& f)
+{
+    using namespace board;
+    const auto& de = f.Line2(kDE);
+    const float x1 = de.X1(), y = de.Y1(), x2 = de.X2();
+    const double mid = (double(x1) + x2) / 2;
+    if (de.Y2() != y)
+        return say("DE is not level: ", y, " and ", de.Y2());
+    const auto &ad = f.Line2(kAD), &ea = f.Line2(kEA);
+    if (ad.X2() != x1 || ad.Y2() != y || ea.X1() != x2 || ea.Y1() != y)
+        return "the sides AD and EA do not end at D and E";
+    if (ad.X1() != 400 || ad.Y1() != 200 || ea.X2() != 400 || ea.Y2() != 200)
+        return "the sides AD and EA do not start at A";
+    for (int i : {kDEMarkLower, kDEMarkUpper}) {
+        const auto& mark = f.Line3(i);
+        const float tip = float(double(y) + (i == kDEMarkLower ? 10 : -10));
+        if (mark.X1() != float(mid) || mark.Y1() != y || mark.X2() != float(mid - 20) || mark.Y2() != tip)
+            return say("the mark on DE is not at its middle: ", mark.X1(), ", ", mark.Y1());
+    }
+    if (f.Label3(kLetterD).Top() != float(double(y) - 15) || f.Label3(kLetterE).Top() != float(double(y) - 15))
+        return "the letters D and E are not beside DE";
     return {};
 }

@@ -5,6 +5,11 @@
 
 #include <string>
 
+// Whether everything a move of DE sets follows exactly from DE's ends: DE
+// level, the sides AD and EA from A to D and E, the mark on DE at DE's middle
+// and the letters D and E beside it. Empty when it does, or what does not.
+std::string followsDE(const board::Figure& figure);
+
 // What must hold after every event, whatever came before. check() returns an
 // empty string when all holds, or what failed.
 class InvariantChecker {

@@ -18,11 +18,27 @@ void SceneFixture::stroke(std::initializer_list<QPointF> points)
 
 void SceneFixture::play(const QString& events)
 {
+    static const QHash<QString, int16_t> keys = {{"Up", forms::vbKeyUp}, {"Down", forms::vbKeyDown},
+                                                 {"PageUp", forms::vbKeyPageUp}, {"PageDown", forms::vbKeyPageDown}};
     for (const QString& word : events.split(' ', Qt::SkipEmptyParts)) {
-        if (word == "memo") {
+        QString key = word.section('*', 0, 0).remove("Shift+");
+        const QChar held = key.back();
+        if (held == '+' || held == '-')
+            key.chop(1);
+        if (keys.contains(key)) {
+            const int16_t shift = word.startsWith("Shift+") ? forms::vbShiftMask : 0;
+            for (int i = word.contains('*') ? word.section('*', 1).toInt() : 1; i > 0; --i) {
+                if (held != '-')
+                    keyDown(keys[key], shift);
+                if (held != '+')
+                    keyUp(keys[key]);
+            }
+        } else if (word == "memo") {
             handlers.Command3_Click();
         } else if (word == "reset") {
             handlers.Command1_Click();
+        } else if (word == "blur") {
+            handlers.gamen_LostFocus();
         } else if (word.startsWith("opt")) {
             handlers.Option1_Click(int16_t(word.mid(3).toInt()));
         } else {
@@ -52,22 +68,6 @@ QString SceneFixture::summary() const
         .arg(s.lastY);
 }
 
-void SceneFixture::typeKeys(const QString& keys)
-{
-    static const QHash<QString, int16_t> codes = {{"Up", forms::vbKeyUp}, {"Down", forms::vbKeyDown},
-                                                   {"PageUp", forms::vbKeyPageUp}, {"PageDown", forms::vbKeyPageDown}};
-    for (const QString& word : keys.split(' ', Qt::SkipEmptyParts)) {
-        const QStringList times = word.split('*');
-        QString name = times[0];
-        const int16_t shift = name.startsWith("Shift+") ? forms::vbShiftMask : 0;
-        name.remove("Shift+");
-        for (int i = 0; i < (times.size() > 1 ? times[1].toInt() : 1); ++i) {
-            keyDown(codes.value(name), shift);
-            keyUp(codes.value(name));
-        }
-    }
-}
-
 int SceneFixture::pixelsOfColor(QRgb color) const
 {
     const QImage& image = surface.image();
@@ -86,34 +86,18 @@ bool sameState(const board::BoardState& a, const board::BoardState& b)
         && a.penDown == b.penDown;
 }
 
-namespace {
-
-bool sameLine(const forms::LineShape& a, const forms::LineShape& b)
+bool sameFigure(const board::Scene& a, const board::Scene& b)
 {
-    return a.X1() == b.X1() && a.Y1() == b.Y1() && a.X2() == b.X2() && a.Y2() == b.Y2()
-        && a.BorderColor() == b.BorderColor() && a.BorderWidth() == b.BorderWidth();
-}
-
-bool sameLabel(const forms::BoardLabel& a, const forms::BoardLabel& b)
-{
-    return a.Left() == b.Left() && a.Top() == b.Top() && a.Caption() == b.Caption();
-}
-
-template <class Array, class Same>
-bool sameAll(const Array& a, const Array& b, Same same)
-{
-    auto ib = b.begin();
-    for (const auto& item : a)
-        if (!same(item, *ib++))
+    const auto& lines = a.gamen.shapes();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const forms::LineShape &p = *lines[i], &q = *b.gamen.shapes()[i];
+        if (p.X1() != q.X1() || p.Y1() != q.Y1() || p.X2() != q.X2() || p.Y2() != q.Y2()
+            || p.BorderColor() != q.BorderColor() || p.BorderWidth() != q.BorderWidth())
+            return false;
+    }
+    const auto& labels = a.gamen.labels();
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        if (labels[i]->Left() != b.gamen.labels()[i]->Left() || labels[i]->Top() != b.gamen.labels()[i]->Top())
             return false;
     return true;
-}
-
-} // namespace
-
-bool sameFigure(const board::Figure& a, const board::Figure& b)
-{
-    return sameAll(a.Line1, b.Line1, sameLine) && sameAll(a.Line2, b.Line2, sameLine)
-        && sameAll(a.Line3, b.Line3, sameLine) && sameAll(a.Label2, b.Label2, sameLabel)
-        && sameAll(a.Label3, b.Label3, sameLabel);
 }

@@ -4,6 +4,7 @@
 #include "board/Scene.h"
 #include "forms/QBColor.h"
 #include "platform/qt/ImageSurface.h"
+#include "window/BoardRecord.h"
 #include "window/FormHandlers.h"
 
 #include <QImage>
@@ -11,6 +12,7 @@
 #include <QRgb>
 #include <QString>
 #include <initializer_list>
+#include <string>
 
 // The colours the board's pixels show, and DE's two.
 constexpr QRgb kGreen = qRgb(0, 128, 0), kWhite = qRgb(255, 255, 255), kRed = qRgb(255, 0, 0),
@@ -41,12 +43,11 @@ struct SceneFixture {
         return code == 0;
     }
     void keyUp(int16_t code) { handlers.gamen_KeyUp(code, 0); }
-    // Keys pressed and let go in turn, named as "Down PageUp*3 Shift+Up".
-    void typeKeys(const QString& keys);
     // Events written as "D1:300,410 M:300,420 M0:300,520 U4:300,420 memo opt6
-    // reset": a press of a button, a move with the left button held or with
-    // the buttons given, a release, and clicks on メモ, a palette button and
-    // 初期画面.
+    // reset Down PageUp*3 Shift+Up Down+ Down- blur": a press of a button, a
+    // move with the left button held or with the buttons given, a release;
+    // clicks on メモ, a palette button and 初期画面; keys pressed and let go,
+    // a key pressed or let go alone, and the board losing the focus.
     void play(const QString& events);
     // The board as a line: DE's height and colour, the drag, memo mode, the
     // chalk and the last position, as
@@ -56,10 +57,12 @@ struct SceneFixture {
     void stroke(std::initializer_list<QPointF> points);
     QRgb surfacePixel(int x, int y) const { return surface.image().pixel(x, y); }
     int pixelsOfColor(QRgb color) const;
+    // Every value the handlers keep, as the board's record has them.
+    std::string record() const { return window::WriteRecord(scene, palette); }
     bool bare() const { return pixelsOfColor(kGreen) == board::kBoardWidth * board::kBoardHeight; }
 };
 
 // Every field, compared exactly.
 bool sameState(const board::BoardState& a, const board::BoardState& b);
 // Every position and colour of every figure object, compared exactly.
-bool sameFigure(const board::Figure& a, const board::Figure& b);
+bool sameFigure(const board::Scene& a, const board::Scene& b);

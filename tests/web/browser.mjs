@@ -6,21 +6,14 @@
 import puppeteer from 'puppeteer-core';
 import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
+import {createServer} from 'node:http';
 import {join} from 'node:path';
 import {launchWebKit} from './webkit.mjs';
 
-export async function launchChromium() {
-  const profile = mkdtempSync(join(tmpdir(), 'board-chromium-'));
-  const browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    userDataDir: profile,
-    args: [
-      ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []),
-      '--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
-      '--disable-sync', '--disable-dev-shm-usage',
-    ],
-  });
+// A browser through puppeteer, with a profile of its own that goes with it.
+async function launch(options) {
+  const profile = mkdtempSync(join(tmpdir(), `board-${options.browser || 'chromium'}-`));
+  const browser = await puppeteer.launch({headless: true, userDataDir: profile, ...options});
   return {
     browser,
     async close() {
@@ -30,20 +23,56 @@ export async function launchChromium() {
   };
 }
 
-async function launchFirefox() {
-  const profile = mkdtempSync(join(tmpdir(), 'board-firefox-'));
-  const browser = await puppeteer.launch({
-    browser: 'firefox',
-    executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
-    headless: true,
-    userDataDir: profile,
-    extraPrefsFirefox: {'network.captive-portal-service.enabled': false, 'app.update.enabled': false},
-  });
+export const launchChromium = () => launch({
+  executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+  args: [
+    ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []),
+    '--disable-gpu', '--no-first-run', '--disable-background-networking', '--disable-component-update',
+    '--disable-sync', '--disable-dev-shm-usage',
+  ],
+});
+
+const launchFirefox = () => launch({
+  browser: 'firefox',
+  executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
+  extraPrefsFirefox: {'network.captive-portal-service.enabled': false, 'app.update.enabled': false},
+});
+
+// A folder served from 127.0.0.1 under a sub-path, as a static host serves
+// it (each file may be kept ten minutes); it can be stopped and started again
+// on its port, with another folder. `inject` goes at the top of index.html.
+export function folderServer(prefix, inject) {
+  const types = {html: 'text/html; charset=utf-8', js: 'text/javascript', webmanifest: 'application/manifest+json',
+                 png: 'image/png'};
+  let root = null, server = null, port = 0;
+  const sockets = new Set();
+  function answer(request, response) {
+    const path = new URL(request.url, 'http://127.0.0.1').pathname;
+    const name = path === prefix ? 'index.html' : path.startsWith(prefix) ? path.slice(prefix.length) : '';
+    let body = null;
+    try { if (/^[\w.-]+$/.test(name)) body = readFileSync(join(root, name)); } catch { /* not there */ }
+    if (!body) return response.writeHead(404).end();
+    if (name === 'index.html' && inject) body = String(body).replace('<head>', `<head>\n<script>${inject}</script>`);
+    response.writeHead(200, {'Content-Type': types[name.split('.').pop()], 'Cache-Control': 'max-age=600'}).end(body);
+  }
+  let visits = 0;
   return {
-    browser,
-    async close() {
-      await browser.close();
-      rmSync(profile, {recursive: true, force: true});
+    // Each visit by an address not asked for before, which neither the HTTP
+    // cache nor an engine's memory of pages can answer: only the service worker
+    // (which leaves out the query) or the server.
+    url: (name = '') => `http://127.0.0.1:${port}${prefix}${name}?visit=${++visits}`,
+    async start(folder) {
+      root = folder;
+      server = createServer(answer).on('connection', socket => {
+        sockets.add(socket);
+        socket.on('close', () => sockets.delete(socket));
+      });
+      await new Promise((done, failed) => server.listen(port, '127.0.0.1', done).on('error', failed));
+      port = server.address().port;
+    },
+    async stop() {
+      for (const socket of sockets) socket.destroy();
+      await new Promise(done => server.close(done));
     },
   };
 }
@@ -244,11 +273,19 @@ async function webkitTab(webkit, url, prelude, scratch) {
 // pixel ratio; the others take any ratio in any tab.
 export async function openEngine(engine, ratio = 1) {
   if (engine === 'webkit') {
-    const webkit = await launchWebKit(ratio);
+    let webkit = await launchWebKit(ratio);
     const scratch = mkdtempSync(join(tmpdir(), 'board-webkit-'));
     return {
       engine,
       open: (url, prelude) => webkitTab(webkit, url, prelude, scratch),
+      // Whether WebKitGTK's web process crashed or stopped answering under an
+      // error: its WebDriver session went with it. Then the MiniBrowser is
+      // launched again.
+      crashed: async e => /page crash or hang|invalid session id/.test(String(e && e.message)) || !(await webkit.alive()),
+      async reopen() {
+        await webkit.close();
+        webkit = await launchWebKit(ratio);
+      },
       async close() {
         await webkit.close();
         rmSync(scratch, {recursive: true, force: true});
@@ -259,6 +296,7 @@ export async function openEngine(engine, ratio = 1) {
   return {
     engine,
     open: (url, prelude) => puppeteerTab(launched, engine, url, prelude),
+    crashed: async () => false,
     close: () => launched.close(),
   };
 }

@@ -109,6 +109,8 @@ export async function launchWebKit(ratio = 1) {
     hide: () => call('POST', at('/window/minimize'), {}),
     show: () => call('POST', at('/window/rect'), {x: 0, y: 0, width: 1100, height: 900}),
     reload: () => call('POST', at('/refresh'), {}),
+    // Whether the session still answers (it goes when the web process crashes or hangs).
+    alive: () => call('GET', at('/url')).then(() => true, () => false),
     X_BUTTON,
     async close() {
       await call('DELETE', at('')).catch(() => {});
