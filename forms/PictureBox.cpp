@@ -37,6 +37,7 @@ Rect PictureBox::Line(float x1, float y1, float x2, float y2, Color color)
     if (!seg)
         return {};
     surface_.stroke(*seg, drawWidth_, color);
+    ++linesDrawn_;
     const Rect dirty = pixelBounds(strokeBounds(seg->p1, seg->p2, drawWidth_)).intersected(area());
     markDirty(dirty);
     return dirty;

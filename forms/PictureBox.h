@@ -50,6 +50,9 @@ public:
     // the pixels it may have changed, which is also what it reports to the
     // view; empty when the line misses the surface.
     Rect Line(float x1, float y1, float x2, float y2, Color color);
+    // How many lines were drawn on the surface since the box was made: a
+    // line that misses it is none.
+    uint32_t linesDrawn() const { return linesDrawn_; }
 
     // Shapes and labels paint in the order they are added; labels above shapes.
     void addShape(LineShape& shape);
@@ -67,6 +70,7 @@ private:
     ChalkSurface& surface_;
     int16_t scaleMode_ = vbPixels;
     int16_t drawWidth_ = 1;
+    uint32_t linesDrawn_ = 0;
     std::vector<const LineShape*> shapes_;
     std::vector<const BoardLabel*> labels_;
     DirtySink* view_ = nullptr;

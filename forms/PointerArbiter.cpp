@@ -39,17 +39,9 @@ void PointerArbiter::advance(double stamp)
     stamp_ = stamp;
 }
 
-void PointerArbiter::notePen(const PointerInput& in)
-{
-    penLast_ = now_;
-    // A pen that reports hover sends moves with no button until it goes.
-    penHovers_ = in.action == PointerAction::Move && (in.buttons & kButtonBits) == 0;
-}
-
 bool PointerArbiter::penInUse() const
 {
-    return (holder_ && holder_->kind == PointerKind::Pen) || penHovers_
-        || (penLast_ && now_ - *penLast_ < kPenQuietMs);
+    return (holder_ && holder_->kind == PointerKind::Pen) || (penLast_ && now_ - *penLast_ < kPenQuietMs);
 }
 
 bool PointerArbiter::isHolder(const PointerInput& in) const
@@ -62,7 +54,7 @@ bool PointerArbiter::pointer(const PointerInput& in)
     if (in.kind != PointerKind::Mouse)
         advance(in.time);
     if (in.kind == PointerKind::Pen)
-        notePen(in);
+        penLast_ = now_;
     if (in.action == PointerAction::Leave || setAsideTouch(in))
         return holding();
     if (isHolder(in)) {

@@ -12,10 +12,12 @@ namespace forms {
 // Decides which pointer holds the board and turns its events into the board's
 // mouse calls. One pointer holds it at a time, from its press until its last
 // button is let go, except that the pen comes first: a pen's press takes the
-// board from a touch, and touches that begin while a pen is in use (down,
-// hovering, or heard from within the last second) are set aside until they
-// lift, so that a hand resting on the glass neither writes nor drags. The
-// mouse is never set aside. Changes of the held buttons are told as releases,
+// board from a touch, and touches that begin while the pen is in use (down,
+// or heard from within the last second: a hovering pen's moves and its leave
+// are heard too) are set aside until they lift, so that a hand resting on the
+// glass neither writes nor drags. A pen that has sent nothing for a second is
+// no longer in use, whether or not it was heard to leave. The mouse is never
+// set aside. Changes of the held buttons are told as releases,
 // then presses; the other moves of the holder, and moves while nothing holds
 // the board (a mouse or a pen hovering), as moves.
 class PointerArbiter : public PointerSink {
@@ -38,7 +40,6 @@ private:
     };
 
     void advance(double stamp);
-    void notePen(const PointerInput& input);
     bool penInUse() const;
     bool isHolder(const PointerInput& input) const;
     // Consumes the events of a touch that is set aside; true when it did.
@@ -51,10 +52,9 @@ private:
     MouseEvents& board_;
     std::optional<Holder> holder_;
     std::vector<int32_t> setAside_; // touches, until they lift
-    bool penHovers_ = false;
     double now_ = 0;               // elapsed on the pointers' clock; it never runs back
     std::optional<double> stamp_;  // the last time stamp taken
-    std::optional<double> penLast_; // when the pen was last heard of
+    std::optional<double> penLast_; // when the pen was last heard of, whatever it did
 };
 
 } // namespace forms

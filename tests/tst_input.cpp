@@ -118,10 +118,21 @@ private slots:
             << "pen down 100,100 0; pen up 100,100 10; touch1 down 500,100 1009; touch1 move 510,100 3000;"
                "touch1 up 510,100 3100"
             << "D1:100 U1";
-        QTest::newRow("a palm under a hovering pen and within a second of its going, a finger after")
-            << "pen hover 100,100 0; touch1 down 500,100 5000; touch1 up 500,100 5010; pen leave 100,100 5020;"
-               "touch2 down 600,100 6019; touch2 up 600,100 6020; touch3 down 700,100 6020; touch3 up 700,100 6030"
+        QTest::newRow("a palm under a pen hovering on, and a finger a second after its last move")
+            << "pen hover 100,100 0; pen hover 110,100 900; touch1 down 500,100 1800; touch1 up 500,100 1810;"
+               "touch2 down 600,100 1900; touch2 up 600,100 1910"
+            << "M:100 M:110 D1:600 U1";
+        QTest::newRow("a pen's leave is its last event: a palm within a second of it, a finger after")
+            << "pen hover 100,100 0; pen leave 100,100 800; touch2 down 600,100 1799; touch2 up 600,100 1800;"
+               "touch3 down 700,100 1800; touch3 up 700,100 1810"
             << "M:100 D1:700 U1";
+        QTest::newRow("a pen hovering still for a second: a finger writes")
+            << "pen hover 100,100 0; touch1 down 500,100 1000; touch1 move 510,100 1010; touch1 up 510,100 1020"
+            << "M:100 D1:500 M:510 U1";
+        QTest::newRow("a leave that never comes: a finger writes long after the pen")
+            << "pen down 100,100 0; pen up 100,100 10; pen hover 110,100 20; touch1 down 500,100 2620;"
+               "touch1 up 500,100 2630"
+            << "D1:100 U1 M:110 D1:500 U1";
         QTest::newRow("a finger after a quiet second")
             << "pen down 100,100 0; pen up 100,100 10; touch1 down 500,100 1010; touch1 move 510,100 1020;"
                "touch1 up 510,100 1030"
@@ -170,6 +181,35 @@ private slots:
         QCOMPARE(b.log.calls.join(' '), calls);
         QCOMPARE(b.board.state().dragging, 0.f); // every row lets go in the end
         QCOMPARE(b.board.de().BorderColor(), kDERed);
+    }
+
+    // Whether the last event drew chalk, as the window tells a platform that
+    // shows the ink ahead of the board's next frame.
+    void theWindowSaysWhichEventDrew_data()
+    {
+        QTest::addColumn<QString>("steps"); // the last one asked about
+        QTest::addColumn<bool>("memo");
+        QTest::addColumn<bool>("drew");
+        QTest::newRow("a pen's move with the chalk down") << "pen down 100,100 0; pen move 150,100 10" << true << true;
+        QTest::newRow("its press") << "pen down 100,100 0" << true << false;
+        QTest::newRow("a hovering pen") << "pen hover 100,100 0; pen hover 150,100 10" << true << false;
+        QTest::newRow("a palm set aside") << "pen down 100,100 0; touch1 down 500,100 5; touch1 move 550,100 10" << true
+                                          << false;
+        QTest::newRow("a drag of DE") << "pen down 300,405 0; pen move 300,425 10" << false << false;
+        QTest::newRow("a move wholly off the board") << "pen down 100,100 0; pen move -50,-60 5; pen move -80,-90 10"
+                                                     << true << false;
+    }
+    void theWindowSaysWhichEventDrew()
+    {
+        QFETCH(QString, steps);
+        QFETCH(bool, memo);
+        QFETCH(bool, drew);
+        Form1 form;
+        if (memo)
+            form.handlers().Command3_Click();
+        for (const forms::PointerInput& step : pointerSteps(steps))
+            form.form1().pointer(step);
+        QCOMPARE(form.form1().pointerDrewChalk(), drew);
     }
 
     // Qt's own ways of sending a finger, a pen and a double click: each

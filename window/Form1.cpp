@@ -38,7 +38,13 @@ void Form1::Click(const ControlLayout& control)
         handlers_.Option1_Click(control.index);
 }
 
-bool Form1::pointer(const forms::PointerInput& input) { return pointers_.pointer(input); }
+bool Form1::pointer(const forms::PointerInput& input)
+{
+    const uint32_t lines = scene_.gamen.linesDrawn();
+    const bool holding = pointers_.pointer(input);
+    pointerDrewChalk_ = scene_.gamen.linesDrawn() != lines;
+    return holding;
+}
 
 void Form1::touchesCancelled(double time) { pointers_.touchesCancelled(time); }
 

@@ -44,6 +44,9 @@ public:
     // reach the board's handlers.
     bool pointer(const forms::PointerInput& input) override;
     void touchesCancelled(double time) override;
+    // Whether the last pointer event drew chalk on the board, for a platform
+    // that shows the ink ahead of the board's next frame.
+    bool pointerDrewChalk() const { return pointerDrewChalk_; }
 
     // The board as a record to keep while the window is away (WriteRecord),
     // the keys held on it let go first as the board's losing the focus would.
@@ -59,6 +62,7 @@ private:
     board::Scene scene_;
     FormHandlers handlers_;
     forms::PointerArbiter pointers_{handlers_};
+    bool pointerDrewChalk_ = false;
 };
 
 } // namespace window

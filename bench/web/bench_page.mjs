@@ -32,6 +32,24 @@ await page.evaluateOnNewDocument(`function fitBoard(board) {
   ctx.setTransform(board.width / 793, 0, 0, board.height / 641, 0, 0);
   return ctx;
 }`);
+// The time from each pressed pen move's time stamp to the end of the
+// animation frame that draws its chalk; and a page opened with '?no-ink' has no
+// ink trail to hand its moves to.
+await page.evaluateOnNewDocument(`if (location.search === '?no-ink') delete Navigator.prototype.ink;
+  window.__latency = [];
+  var pendingMoves = [], askFrame = window.requestAnimationFrame.bind(window);
+  addEventListener('pointermove', function (e) {
+    if (e.pointerType === 'pen' && e.buttons) pendingMoves.push(e.timeStamp);
+  }, true);
+  window.requestAnimationFrame = function (callback) {
+    return askFrame(function (time) {
+      var moves = pendingMoves;
+      pendingMoves = [];
+      callback(time);
+      var drawn = performance.now();
+      moves.forEach(function (stamp) { __latency.push(drawn - stamp); });
+    });
+  };`);
 await cdp.send('Performance.enable');
 
 // Milliseconds from the start of the navigation to the first frame with the board drawn.
@@ -79,6 +97,28 @@ async function sweep(selector, path) {
   return spent * 1e6 / (path.length - 1);
 }
 
+// Milliseconds from pen moves to the frames that show their chalk: a pen
+// writing at 120 moves a second along `path`, in memo mode.
+async function penLatency(path) {
+  await shownAfter(board);
+  await memo();
+  const [x0, y0, scale] = await origin('#gamen');
+  const pen = (type, [x, y], buttons) => cdp.send('Input.dispatchMouseEvent',
+    {type, x: x0 + x * scale, y: y0 + y * scale, button: 'left', buttons, clickCount: 1, pointerType: 'pen'});
+  await pen('mousePressed', path[0], 1);
+  for (const point of path.slice(1)) {
+    const next = Date.now() + 8;
+    await pen('mouseMoved', point, 1);
+    await new Promise(r => setTimeout(r, Math.max(0, next - Date.now())));
+  }
+  await pen('mouseReleased', path[path.length - 1], 0);
+  await frames(page);
+  return page.evaluate(() => __latency);
+}
+
+const percentile = (values, p) => values.slice().sort((a, b) => a - b)[Math.min(values.length - 1,
+                                                                             Math.floor(values.length * p))];
+
 // A serpentine across the board in 10-pixel steps, as the desktop benchmark draws.
 function chalkPath(count) {
   const path = [];
@@ -116,10 +156,17 @@ for (const [, width, height] of screens) {
   }
   for (let r = 0; r < rounds; ++r) {
     keep('chalk', await perMove(board, '#gamen', memo, chalkPath(moves)));
+    keep('chalkNoInk', await perMove(board + '?no-ink', '#gamen', memo, chalkPath(moves)));
     keep('drag', await perMove(board, '#gamen', null, dragPath(moves)));
     keep('strokeFloor', await perMove(floorStroke, '#board', null, chalkPath(moves)));
   }
 }
+
+// Pen moves to the frames that show them, at scale 1.
+await page.setViewport({width: 811, height: 702, deviceScaleFactor: 1});
+const latency = [];
+for (let r = 0; r < rounds; ++r) latency.push(...await penLatency(chalkPath(smoke ? 40 : 300)));
+const trailed = await page.evaluate(() => 'ink' in navigator && !!navigator.ink.requestPresenter);
 
 // Keeping the board as the page is hidden, on an iPad's screen (1080 × 810 at a
 // device pixel ratio of 2): the board covered in chalk of every colour, then
@@ -156,9 +203,13 @@ for (const [where, width] of screens) {
   const b = best[width];
   row(`page start to first drawn board vs bare canvas, ${where}`, b.start, b.startFloor, 'ms', '<= 1.25');
   row(`chalk per move vs bare stroke, ${where}`, b.chalk, b.strokeFloor, 'us', '<= 1.3');
+  row(`chalk per move with no ink trail vs bare stroke, ${where}`, b.chalkNoInk, b.strokeFloor, 'us', '<= 1.3');
   row(`drag of DE per move vs bare stroke, ${where}`, b.drag, b.strokeFloor, 'us', '<= 2');
 }
 console.log(`| ${'keeping a board covered in chalk as the page is hidden, iPad at ratio 2'.padEnd(70)} | ${hidden.ms.toFixed(1).padStart(8)} ms | ${(hidden.size / 1024).toFixed(1).padStart(7)} KiB kept |`);
+console.log(`| ${'pen move to the frame that draws its chalk, median and 95th percentile'.padEnd(70)} | ` +
+            `${percentile(latency, 0.5).toFixed(1).padStart(8)} ms | ${percentile(latency, 0.95).toFixed(1).padStart(8)} ms | ` +
+            `(${latency.length} moves at 120 a second; navigator.ink ${trailed ? 'here' : 'not here'}) |`);
 console.log(`| ${'size of parallel-board.html'.padEnd(70)} | ${(statSync(resolve(process.argv[2])).size / 1024).toFixed(1).padStart(8)} KiB |             |       | < 150  |`);
 console.log(`(fastest of ${starts} starts and of ${rounds} rounds of ${moves} moves; chromium headless, device pixel ratio 1; ` +
             'main-thread time per pointer move)');

@@ -10,6 +10,7 @@ mergeInto(LibraryManager.library, {
     // on, so that a tablet turned back and forth loses nothing.
     source: null,
     back: '#000', // the board's colour, where nothing is written
+    color: '#000', width: 1, // of the stroke drawn last, in board pixels
 
     // A new canvas of the board's device pixels, filled with `source` when given.
     make: function(source) {
@@ -83,8 +84,10 @@ mergeInto(LibraryManager.library, {
   pbChalkStroke: function(x1, y1, x2, y2, width, color) {
     if (!Chalk.ctx) Chalk.make(null);
     Chalk.source = null; // written on, this canvas is the chalk now
+    Chalk.color = Page.rgb(color);
+    Chalk.width = width;
     var ctx = Chalk.ctx;
-    ctx.fillStyle = ctx.strokeStyle = Page.rgb(color);
+    ctx.fillStyle = ctx.strokeStyle = Chalk.color;
     ctx.beginPath();
     if (x1 == x2 && y1 == y2) {
       ctx.arc(x1, y1, width / 2, 0, 2 * Math.PI);

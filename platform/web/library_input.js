@@ -1,8 +1,10 @@
 // Presses, moves and releases on the board, and the keys it has a use for.
 // Each pointer event is handed to the board as it comes: the pointer's kind
 // and id, the buttons it holds, where and when. The board decides which
-// pointer counts (a pen before a hand resting on the glass). Pointer Events
-// where the browser has them, mouse and touch events where it does not.
+// pointer counts (a pen before a hand resting on the glass), and says when a
+// move drew chalk, which then goes on as the browser's ink trail where there
+// is one (library_ink.js). Pointer Events where the browser has them, mouse
+// and touch events where it does not.
 //
 // The buttons are read from `buttons`, never from `button` on a move: during
 // a chord the engines disagree about it (WebKit reports 0 on the move after one).
@@ -13,7 +15,7 @@
 // handwriting and its magnifier would otherwise take quick pen strokes away
 // from the page, and pointer events keep coming.
 mergeInto(LibraryManager.library, {
-  $Input__deps: ['$Page'],
+  $Input__deps: ['$Page', '$Ink'],
   $Input: {
     holding: false, // whether a pointer holds the board, as the board last said
     kinds: {mouse: 0, pen: 1, touch: 2}, // as forms::PointerKind; any other acts as a mouse
@@ -71,12 +73,14 @@ mergeInto(LibraryManager.library, {
 
     // One event of one pointer, at `point` (the event, one of its coalesced
     // moves, or a touch), in board pixels through the scale the window is
-    // shown at.
+    // shown at. Whether it drew chalk, as the board says.
     hand: function(kind, id, action, buttons, point, e) {
-      if (Page.waiting) return;
+      if (Page.waiting) return false;
       var r = Input.board.getBoundingClientRect(), s = Page.scale;
-      Input.holding = !!_pb_pointer(kind, id, action, buttons, Input.shiftOf(e), (point.clientX - r.left) / s,
-                                    (point.clientY - r.top) / s, e.timeStamp);
+      var said = _pb_pointer(kind, id, action, buttons, Input.shiftOf(e), (point.clientX - r.left) / s,
+                             (point.clientY - r.top) / s, e.timeStamp);
+      Input.holding = !!(said & 1);
+      return !!(said & 2);
     },
 
     // The buttons a pointer event leaves held. A press counts its own button
@@ -95,9 +99,14 @@ mergeInto(LibraryManager.library, {
           var kind = Input.kinds[e.pointerType] || Input.kinds.mouse, buttons = Input.buttonsOf(e, action);
           var points = action == Input.MOVE && e.getCoalescedEvents ? e.getCoalescedEvents() : [];
           if (!points.length) points = [e];
-          for (var i = 0; i < points.length; ++i) Input.hand(kind, e.pointerId, action, buttons, points[i], e);
+          var drew = false;
+          for (var i = 0; i < points.length; ++i) {
+            if (Input.hand(kind, e.pointerId, action, buttons, points[i], e)) drew = true;
+          }
+          if (drew) Ink.follow(e); // once for the event, whose chalk is all drawn now
         };
       }
+      Ink.start(board);
       var actions = {pointerdown: Input.PRESS, pointermove: Input.MOVE, pointerup: Input.RELEASE,
                      pointercancel: Input.CANCEL, pointerleave: Input.LEAVE};
       for (var type in actions) {

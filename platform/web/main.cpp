@@ -45,14 +45,15 @@ EMSCRIPTEN_KEEPALIVE int pb_restore()
 // One event of one pointer: kind and action as forms::PointerKind and
 // forms::PointerAction number them, the buttons held after it, the modifier
 // keys, where in board pixels and when in milliseconds. Returns 1 while a
-// pointer holds the board.
+// pointer holds the board, plus 2 when the event drew chalk.
 EMSCRIPTEN_KEEPALIVE int pb_pointer(int kind, int id, int action, int buttons, int shift, float x, float y, double time)
 {
     if (!running() || kind < 0 || kind > 2 || action < 0 || action > 4)
         return 0;
     const forms::PointerInput input{forms::PointerKind(kind), forms::PointerAction(action), id, buttons, int16_t(shift),
                                     x, y, time};
-    return running()->form1().pointer(input) ? 1 : 0;
+    window::Form1& form1 = running()->form1();
+    return (form1.pointer(input) ? 1 : 0) | (form1.pointerDrewChalk() ? 2 : 0);
 }
 
 // Returns 1 when the board took the key, which the page then cancels.

@@ -145,9 +145,9 @@ async function puppeteerTab(launched, engine, url, prelude) {
       move: (x, y) => page.touchscreen.touchMove(x, y),
       end: () => page.touchscreen.touchEnd(),
     },
-    // One step of a pen: 'down', 'move' (pressed) or 'up'.
-    penStep: cdp ? (what, x, y) => penEvent({down: 'mousePressed', move: 'mouseMoved', up: 'mouseReleased'}[what], x, y,
-                                            what === 'up' ? 0 : 1)
+    // One step of a pen: 'down', 'move' (pressed), 'up' or 'hover' (a move with no button).
+    penStep: cdp ? (what, x, y) => penEvent({down: 'mousePressed', move: 'mouseMoved', up: 'mouseReleased',
+                                             hover: 'mouseMoved'}[what], x, y, what === 'up' || what === 'hover' ? 0 : 1)
                  : "puppeteer-core's WebDriver BiDi has no pen",
     pen: cdp ? async points => {
       await penEvent('mousePressed', ...points[0], 1);

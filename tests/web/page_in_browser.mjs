@@ -8,7 +8,7 @@ import {openEngine} from './browser.mjs';
 import {checkKeys} from './page_keys.mjs';
 import {checkKept} from './page_kept.mjs';
 import {checkDeafToResolution, checkScreens} from './page_on_screens.mjs';
-import {checkPointers, checkWithoutPointerEvents} from './page_pointers.mjs';
+import {checkInkTrail, checkPointers, checkWithoutPointerEvents} from './page_pointers.mjs';
 import {checkSite} from './page_site.mjs';
 import {checkBrokenStarts, checkEnd, checkStart} from './page_start.mjs';
 import {decodePng} from './png.mjs';
@@ -173,6 +173,7 @@ try {
     await checkEnd(t, tab);
   });
   await section('without Pointer Events', () => checkWithoutPointerEvents(t));
+  await section('the ink trail', () => checkInkTrail(t));
   await section('keys', () => checkKeys(t));
   await section('kept in the tab', () => checkKept(t));
   await section('screens', () => checkScreens(t));

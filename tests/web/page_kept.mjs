@@ -11,7 +11,7 @@ import {fileURLToPath} from 'node:url';
 const KEY = 'parallel-board';
 
 // The board's canvas after a whole repaint at the first size, and the palette.
-async function picture(tab) {
+export async function picture(tab) {
   await tab.evaluate(() => new Promise(shown => (function wait() { // a kept board's chalk comes back first
     if (performance.getEntriesByName('board-shown').length) shown();
     else setTimeout(wait, 20);
