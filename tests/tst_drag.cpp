@@ -2,7 +2,6 @@
 #include "Invariants.h"
 #include "SceneFixture.h"
 #include "Shown.h"
-#include "forms/Keys.h"
 #include "platform/qt/DesktopForm.h"
 #include "platform/qt/QtTypes.h"
 
@@ -30,14 +29,6 @@ void verifyFollowsDE(const Figure& f)
 {
     const std::string failed = followsDE(f);
     QVERIFY2(failed.empty(), failed.c_str());
-}
-
-// DE taken by the pointer from 410 to `y` and let go.
-void dragDETo(SceneFixture& b, float y)
-{
-    b.press(1, 300, 410);
-    b.move(300, y);
-    b.release(1, 300, y);
 }
 
 } // namespace
@@ -195,104 +186,6 @@ private slots:
         QVERIFY2(offLineAB(b.figure()) < 0.25, qPrintable(QString::number(offLineAB(b.figure()))));
         QVERIFY2(offLineAC(b.figure()) < 0.25, qPrintable(QString::number(offLineAC(b.figure()))));
         verifyFollowsDE(b.figure());
-    }
-
-    // Keys leave DE where a pointer whose moves travel as far leaves it, to
-    // the last bit. 405.1 uses the last bit of a float, so that a sum rounds
-    // once DE passes 512: a key step worked out from heights would show.
-    void keyStepsAreThePointersMoves_data()
-    {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QList<int>>("travel");
-        QTest::newRow("an arrow moves one pixel") << "Down Down Up Down" << QList<int>{1, 1, -1, 1};
-        QTest::newRow("a page key moves ten") << "PageDown PageDown PageUp" << QList<int>{10, 10, -10};
-        QTest::newRow("Shift with an arrow moves ten") << "Shift+Down Shift+Up Shift+Up" << QList<int>{10, -10, -10};
-        QTest::newRow("up past A, the letters change sides") << "PageUp*21 Up*3"
-                                                              << (QList<int>(21, -10) + QList<int>(3, -1));
-        QTest::newRow("a long walk, rounding past 512") << "Down*37 Shift+Down*9 PageUp*5 Up*8"
-                                     << (QList<int>(37, 1) + QList<int>(9, 10) + QList<int>(5, -10) + QList<int>(8, -1));
-    }
-    void keyStepsAreThePointersMoves()
-    {
-        QFETCH(QString, keys);
-        QFETCH(QList<int>, travel);
-        SceneFixture byKeys, byPointer;
-        dragDETo(byKeys, 405.1f);
-        dragDETo(byPointer, 405.1f);
-        const BoardState before = byKeys.state();
-        byKeys.play(keys);
-        float y = 400;
-        byPointer.press(1, 300, y);
-        for (int dy : travel)
-            byPointer.move(300, y += float(dy));
-        byPointer.release(1, 300, y);
-        QVERIFY(sameFigure(byKeys.scene, byPointer.scene));
-        QVERIFY(sameState(byKeys.state(), before)); // not even dragging or the last position
-        QCOMPARE(byKeys.de().BorderColor(), kDERed);
-    }
-
-    void keyStepsStopAtTheBoardsEdges_data()
-    {
-        QTest::addColumn<float>("start");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<float>("end");
-        QTest::newRow("down to the last row") << 410.f << "PageDown*30 Down" << 640.f;
-        QTest::newRow("a step short of the last row stops on it") << 405.5f << "PageDown*24" << 640.f;
-        QTest::newRow("up to the first row") << 410.f << "PageUp*50 Up" << 0.f;
-        QTest::newRow("a step short of the first row stops on it") << 404.5f << "Shift+Up*41" << 0.f;
-        QTest::newRow("dragged below the board, down does nothing") << 700.f << "Down PageDown" << 700.f;
-        QTest::newRow("dragged below the board, up comes back") << 700.f << "Up Shift+Up" << 689.f;
-        QTest::newRow("dragged above the board, up does nothing") << -60.f << "Up PageUp" << -60.f;
-    }
-    void keyStepsStopAtTheBoardsEdges()
-    {
-        QFETCH(float, start);
-        QFETCH(QString, keys);
-        QFETCH(float, end);
-        SceneFixture b;
-        dragDETo(b, start);
-        b.play(keys);
-        QCOMPARE(b.de().Y1(), end);
-        verifyFollowsDE(b.figure());
-    }
-
-    // Keys while something else holds the board, or that belong to the
-    // browser and the desktop; once the button is let go, the keys move DE.
-    void keysThatMoveNothing_data()
-    {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("shift");
-        QTest::addColumn<bool>("taken");
-        QTest::addColumn<QString>("letGo");
-        QTest::newRow("in memo mode") << "memo" << int(forms::vbKeyDown) << 0 << true << "";
-        QTest::newRow("a left button held off DE") << "D1:300,600" << int(forms::vbKeyPageDown) << 0 << true
-                                                   << "U1:300,600";
-        QTest::newRow("the middle button held") << "D4:300,410" << int(forms::vbKeyUp) << 0 << true << "U4:300,600";
-        QTest::newRow("Ctrl with a page key, the browser's")
-            << "" << int(forms::vbKeyPageDown) << int(forms::vbCtrlMask) << false << "";
-        QTest::newRow("Meta with an arrow") << "" << int(forms::vbKeyUp) << int(forms::kMetaMask) << false << "";
-        QTest::newRow("the left arrow") << "" << 37 << 0 << false << "";
-    }
-    void keysThatMoveNothing()
-    {
-        QFETCH(QString, before);
-        QFETCH(int, key);
-        QFETCH(int, shift);
-        QFETCH(bool, taken);
-        QFETCH(QString, letGo);
-        SceneFixture b, untouched;
-        b.play(before);
-        untouched.play(before);
-        QCOMPARE(b.keyDown(int16_t(key), int16_t(shift)), taken);
-        b.keyUp(int16_t(key));
-        QVERIFY(sameFigure(b.scene, untouched.scene));
-        QVERIFY(sameState(b.state(), untouched.state()));
-        if (!letGo.isEmpty()) {
-            b.play(letGo);
-            b.play("Down");
-            QCOMPARE(b.de().Y1(), 411.f);
-        }
     }
 
     // A move repaints what changed, not the whole board: DE's old and new

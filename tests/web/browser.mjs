@@ -6,7 +6,6 @@
 import puppeteer from 'puppeteer-core';
 import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
-import {createServer} from 'node:http';
 import {join} from 'node:path';
 import {launchWebKit} from './webkit.mjs';
 
@@ -37,45 +36,6 @@ const launchFirefox = () => launch({
   executablePath: process.env.FIREFOX || '/usr/bin/firefox-esr',
   extraPrefsFirefox: {'network.captive-portal-service.enabled': false, 'app.update.enabled': false},
 });
-
-// A folder served from 127.0.0.1 under a sub-path, as a static host serves
-// it (each file may be kept ten minutes); it can be stopped and started again
-// on its port, with another folder. `inject` goes at the top of index.html.
-export function folderServer(prefix, inject) {
-  const types = {html: 'text/html; charset=utf-8', js: 'text/javascript', webmanifest: 'application/manifest+json',
-                 png: 'image/png'};
-  let root = null, server = null, port = 0;
-  const sockets = new Set();
-  function answer(request, response) {
-    const path = new URL(request.url, 'http://127.0.0.1').pathname;
-    const name = path === prefix ? 'index.html' : path.startsWith(prefix) ? path.slice(prefix.length) : '';
-    let body = null;
-    try { if (/^[\w.-]+$/.test(name)) body = readFileSync(join(root, name)); } catch { /* not there */ }
-    if (!body) return response.writeHead(404).end();
-    if (name === 'index.html' && inject) body = String(body).replace('<head>', `<head>\n<script>${inject}</script>`);
-    response.writeHead(200, {'Content-Type': types[name.split('.').pop()], 'Cache-Control': 'max-age=600'}).end(body);
-  }
-  let visits = 0;
-  return {
-    // Each visit by an address not asked for before, which neither the HTTP
-    // cache nor an engine's memory of pages can answer: only the service worker
-    // (which leaves out the query) or the server.
-    url: (name = '') => `http://127.0.0.1:${port}${prefix}${name}?visit=${++visits}`,
-    async start(folder) {
-      root = folder;
-      server = createServer(answer).on('connection', socket => {
-        sockets.add(socket);
-        socket.on('close', () => sockets.delete(socket));
-      });
-      await new Promise((done, failed) => server.listen(port, '127.0.0.1', done).on('error', failed));
-      port = server.address().port;
-    },
-    async stop() {
-      for (const socket of sockets) socket.destroy();
-      await new Promise(done => server.close(done));
-    },
-  };
-}
 
 // Waits until the page has drawn two more frames.
 export function frames(page) {
@@ -123,7 +83,7 @@ async function puppeteerTab(launched, engine, url, prelude) {
   const cdp = engine === 'chromium' ? await page.createCDPSession() : null;
   let hidden = null;
   const penEvent = (type, x, y, buttons) => cdp.send('Input.dispatchMouseEvent',
-    {type, x, y, button: 'left', buttons, clickCount: 1, pointerType: 'pen'});
+    {type, x, y, button: buttons || type !== 'mouseMoved' ? 'left' : 'none', buttons, clickCount: 1, pointerType: 'pen'});
   return {
     engine, page,
     evaluate: (fn, ...args) => page.evaluate(fn, ...args),

@@ -4,7 +4,8 @@
 // was, and goes on as a page that never left. A new tab, 終了, storage that
 // throws or refuses, and a record that does not read back all give the
 // initial board, with no error.
-import {VIEWPORT, folderServer} from './browser.mjs';
+import {VIEWPORT} from './browser.mjs';
+import {folderServer} from './folder_server.mjs';
 import {basename, dirname} from 'node:path';
 import {fileURLToPath} from 'node:url';
 

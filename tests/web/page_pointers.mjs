@@ -66,6 +66,9 @@ const PALM = [
   ['a finger writes after a quiet second',
    [['pen', 'down', 100, 450], ['pen', 'move', 300, 450], ['pen', 'up', 300, 450], ['wait', 1100],
     ['touch', 'down', 500, 450], ['touch', 'move', 600, 450], ['touch', 'up', 600, 450]], [[200, 450], [550, 450]], []],
+  ['a finger writes a second after a pen that hovered and stopped, with no leave',
+   [['pen', 'hover', 100, 500], ['pen', 'hover', 150, 500], ['wait', 1100], ['touch', 'down', 500, 500],
+    ['touch', 'move', 600, 500], ['touch', 'up', 600, 500]], [[550, 500]], [[125, 500]]],
 ];
 
 async function checkPalm({expect, skip, sleep, expectColours}, tab) {

@@ -2,7 +2,8 @@
 // service worker on the first visit, it opens with no network and DE can be
 // dragged there; a new release on the server is shown at a later visit, and
 // the old one's cache goes.
-import {WATCHER, folderServer} from './browser.mjs';
+import {WATCHER} from './browser.mjs';
+import {folderServer} from './folder_server.mjs';
 import {STORED} from './page_start.mjs';
 import {cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';

@@ -112,8 +112,11 @@ export async function launchWebKit(ratio = 1) {
     // Whether the session still answers (it goes when the web process crashes or hangs).
     alive: () => call('GET', at('/url')).then(() => true, () => false),
     X_BUTTON,
+    // The MiniBrowser goes with its session, but not where its web process
+    // crashed (WebKitGTK leaves it running then): the driver's children go first.
     async close() {
       await call('DELETE', at('')).catch(() => {});
+      spawnSync('pkill', ['-P', String(driver.pid)]);
       for (const child of children.reverse()) child.kill();
     },
   };
