@@ -5,6 +5,7 @@
 #include "forms/QBColor.h"
 #include "memo/Palette.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -18,15 +19,12 @@ namespace {
 // Another layout of the record gets another name.
 constexpr std::string_view kFormat = "parallel-board-record/1";
 
-using LinePlace = std::array<float, 4>;  // X1, Y1, X2, Y2
-using LabelPlace = std::array<float, 2>; // Left, Top
-
 // Everything a record holds.
 struct Record {
     board::BoardState state;
-    std::array<LinePlace, 10> lines{}; // in the order eachLine visits them (lineAt)
-    std::array<LabelPlace, 5> labels{}; // in the order eachLabel visits them (letterAt)
-    int16_t deColor = 0;                // QBColor index of DE
+    std::array<float, 40> lines{};  // X1, Y1, X2, Y2 of each line, in the order eachLine visits them
+    std::array<float, 10> labels{}; // Left, Top of each letter, in the order eachLabel visits them
+    int16_t deColor = 0;            // QBColor index of DE
     int16_t drawWidth = 0;
     int16_t selected = 0; // the palette button shown selected
     int16_t paletteEnabled = 0;
@@ -40,12 +38,10 @@ void eachField(R& r, Visit visit)
     for (auto* v : {&s.xA, &s.yA, &s.xB, &s.yB, &s.xC, &s.yC, &s.xD, &s.yD, &s.xE, &s.dragging, &s.lastX, &s.lastY,
                     &s.memoMode, &s.penColor})
         visit(*v);
-    for (auto& place : r.lines)
-        for (auto& v : place)
-            visit(v);
-    for (auto& place : r.labels)
-        for (auto& v : place)
-            visit(v);
+    for (auto& v : r.lines)
+        visit(v);
+    for (auto& v : r.labels)
+        visit(v);
     for (auto* v : {&s.yE, &s.penDown, &r.deColor, &r.drawWidth, &r.selected, &r.paletteEnabled})
         visit(*v);
 }
@@ -82,9 +78,15 @@ Record capture(const board::Scene& scene, const forms::OptionArray& palette)
     Record r;
     r.state = scene.state;
     std::size_t i = 0;
-    eachLine(scene.figure, [&](const forms::LineShape& l) { r.lines[i++] = {l.X1(), l.Y1(), l.X2(), l.Y2()}; });
+    eachLine(scene.figure, [&](const forms::LineShape& l) {
+        for (float v : {l.X1(), l.Y1(), l.X2(), l.Y2()})
+            r.lines[i++] = v;
+    });
     i = 0;
-    eachLabel(scene.figure, [&](const forms::BoardLabel& l) { r.labels[i++] = {l.Left(), l.Top()}; });
+    eachLabel(scene.figure, [&](const forms::BoardLabel& l) {
+        r.labels[i++] = l.Left();
+        r.labels[i++] = l.Top();
+    });
     r.deColor = colourIndex(scene.figure.Line2(board::kDE).BorderColor());
     r.drawWidth = scene.gamen.DrawWidth();
     r.selected = -1;
@@ -100,16 +102,15 @@ void apply(const Record& r, board::Scene& scene, forms::OptionArray& palette)
     scene.state = r.state;
     std::size_t i = 0;
     eachLine(scene.figure, [&](forms::LineShape& l) {
-        const LinePlace& place = r.lines[i++];
-        l.setX1(place[0]);
-        l.setY1(place[1]);
-        l.setX2(place[2]);
-        l.setY2(place[3]);
+        l.setX1(r.lines[i++]);
+        l.setY1(r.lines[i++]);
+        l.setX2(r.lines[i++]);
+        l.setY2(r.lines[i++]);
     });
     i = 0;
     eachLabel(scene.figure, [&](forms::BoardLabel& l) {
-        l.setLeft(r.labels[i][0]);
-        l.setTop(r.labels[i++][1]);
+        l.setLeft(r.labels[i++]);
+        l.setTop(r.labels[i++]);
     });
     scene.figure.Line2(board::kDE).setBorderColor(forms::QBColor(r.deColor));
     scene.gamen.setDrawWidth(r.drawWidth);
@@ -130,25 +131,27 @@ bool isChalk(float penColor, int16_t drawWidth)
     return colour && width;
 }
 
-// Where a part of the figure stands among the record's lines and letters,
-// which are in the order of their arrays: Line1, Line2, Line3; Label2, Label3.
-constexpr std::size_t lineAt(int array, int index) { return std::size_t((array - 1) * 3 + index); }
-constexpr std::size_t letterAt(int array, int index) { return std::size_t(array == 2 ? index : 3 + index - 1); }
+// Where a part of the figure's values begin among the record's, whose lines
+// and letters are in the order of their arrays: Line1, Line2, Line3 (four
+// values each); Label2, Label3 (two each).
+constexpr std::size_t lineAt(int array, int index) { return std::size_t(((array - 1) * 3 + index) * 4); }
+constexpr std::size_t letterAt(int array, int index) { return std::size_t((array == 2 ? index : 3 + index - 1) * 2); }
+
+// Whether `count` values from `at` are the same in both.
+template <std::size_t N>
+bool same(const std::array<float, N>& mine, const std::array<float, N>& theirs, std::size_t at, std::size_t count)
+{
+    return std::equal(mine.begin() + at, mine.begin() + at + count, theirs.begin() + at);
+}
 
 // Whether the parts only a reset places are where the board has them:
 // triangle ABC, its mark, the letters A to C, and A's ends of AD and EA.
 bool fixedPartsHold(const Record& r, const Record& b)
 {
     using namespace board;
-    for (std::size_t at : {lineAt(1, kAB), lineAt(1, kBC), lineAt(1, kCA), lineAt(3, kBCMarkLower), lineAt(3, kBCMarkUpper)})
-        if (r.lines[at] != b.lines[at])
-            return false;
-    for (std::size_t at : {letterAt(2, kLetterA), letterAt(2, kLetterB), letterAt(2, kLetterC)})
-        if (r.labels[at] != b.labels[at])
-            return false;
-    const std::size_t ad = lineAt(2, kAD), ea = lineAt(2, kEA);
-    return r.lines[ad][0] == b.lines[ad][0] && r.lines[ad][1] == b.lines[ad][1] && r.lines[ea][2] == b.lines[ea][2]
-        && r.lines[ea][3] == b.lines[ea][3];
+    return same(r.lines, b.lines, lineAt(1, kAB), 3 * 4) && same(r.lines, b.lines, lineAt(3, kBCMarkLower), 2 * 4)
+        && same(r.labels, b.labels, letterAt(2, kLetterA), 3 * 2) && same(r.lines, b.lines, lineAt(2, kAD), 2)
+        && same(r.lines, b.lines, lineAt(2, kEA) + 2, 2);
 }
 
 // Whether the board can hold the record: every value one the board can hold,
