@@ -10,6 +10,7 @@ namespace {
 // The buttons a pointer can report, DOM and Qt numbering them alike: left,
 // right, middle, back, forward and a pen's eraser or a sixth button.
 constexpr int kButtonBits = 63;
+constexpr int kTip = 1, kEraser = 32;
 
 // A button bit as the handlers code it: 1, 2 and 4 as they are; any other
 // button is 0, which matches neither the left nor the right button's test.
@@ -18,6 +19,32 @@ int16_t buttonCode(int bit) { return int16_t(bit & 7); }
 bool lifts(const PointerInput& in)
 {
     return in.action == PointerAction::Release || in.action == PointerAction::Cancel;
+}
+
+// The buttons an event leaves held, by the rules of its kind of pointer: a
+// finger is the left button; a press counts its own button where an engine
+// reports none; a pen's eraser end acts as its tip.
+int heldButtons(const PointerInput& in)
+{
+    if (in.kind == PointerKind::Touch)
+        return lifts(in) ? 0 : kTip;
+    if (in.action == PointerAction::Cancel)
+        return 0;
+    int held = in.buttons & kButtonBits;
+    if (in.action == PointerAction::Press)
+        held |= in.button & kButtonBits;
+    if (in.kind == PointerKind::Pen && (held & kEraser))
+        held = (held & ~kEraser) | kTip;
+    return held;
+}
+
+// A kind no platform names acts as the mouse.
+PointerInput known(const PointerInput& in)
+{
+    PointerInput out = in;
+    if (in.kind != PointerKind::Pen && in.kind != PointerKind::Touch)
+        out.kind = PointerKind::Mouse;
+    return out;
 }
 
 } // namespace
@@ -49,36 +76,47 @@ bool PointerArbiter::isHolder(const PointerInput& in) const
     return holder_ && holder_->kind == in.kind && holder_->id == in.id;
 }
 
-bool PointerArbiter::pointer(const PointerInput& in)
+bool PointerArbiter::pointer(const PointerInput& given)
 {
+    if (given.action > PointerAction::Leave)
+        return holding(); // no event a platform sends
+    const PointerInput in = known(given);
     if (in.kind != PointerKind::Mouse)
         advance(in.time);
     if (in.kind == PointerKind::Pen)
         penLast_ = now_;
-    if (in.action == PointerAction::Leave || setAsideTouch(in))
+    if (in.action == PointerAction::Leave)
         return holding();
-    if (isHolder(in)) {
-        follow(in);
+    if (in.kind == PointerKind::Touch && in.action == PointerAction::Press && in.alone)
+        forgetTouches();
+    if (setAsideTouch(in))
         return holding();
-    }
-    const bool presses = in.action == PointerAction::Press && (in.buttons & kButtonBits) != 0;
+    const int buttons = heldButtons(in);
+    if (isHolder(in) && in.action == PointerAction::Press && (buttons & ~holder_->buttons) == 0)
+        letGo(); // its release went missing: this is a new press
+    if (isHolder(in))
+        follow(in, buttons);
+    else if (in.action == PointerAction::Press && buttons != 0)
+        press(in, buttons);
+    else if (!holder_ && in.action == PointerAction::Move && in.kind != PointerKind::Touch)
+        board_.mouseMove(0, in.shift, in.x, in.y); // hovering; a touch that never pressed is no one's
+    return holding();
+}
+
+void PointerArbiter::press(const PointerInput& in, int buttons)
+{
     if (in.kind == PointerKind::Touch) {
-        if (presses && (holder_ || penInUse()))
+        if (holder_ || penInUse())
             setAside_.push_back(in.id);
-        else if (presses)
-            take(in);
-        return holding(); // a touch that never pressed is no one's
-    }
-    if (!holder_ && presses) {
-        take(in);
-    } else if (presses && in.kind == PointerKind::Pen && holder_->kind == PointerKind::Touch) {
+        else
+            take(in, buttons);
+    } else if (!holder_) {
+        take(in, buttons);
+    } else if (holder_->kind == PointerKind::Touch) {
         setAside_.push_back(holder_->id);
         letGo();
-        take(in);
-    } else if (!holder_ && in.action == PointerAction::Move) {
-        board_.mouseMove(0, in.shift, in.x, in.y); // hovering
+        take(in, buttons);
     }
-    return holding();
 }
 
 bool PointerArbiter::setAsideTouch(const PointerInput& in)
@@ -97,21 +135,28 @@ bool PointerArbiter::setAsideTouch(const PointerInput& in)
 void PointerArbiter::touchesCancelled(double time)
 {
     advance(time);
+    forgetTouches();
+}
+
+void PointerArbiter::forgetTouches()
+{
     setAside_.clear();
     if (holder_ && holder_->kind == PointerKind::Touch)
         letGo();
 }
 
-void PointerArbiter::take(const PointerInput& in)
+void PointerArbiter::take(const PointerInput& in, int buttons)
 {
     holder_ = Holder{in.kind, in.id, 0, in.shift, in.x, in.y};
-    follow(in);
+    changeTo(buttons, in.shift, in.x, in.y);
 }
 
-void PointerArbiter::follow(const PointerInput& in)
+void PointerArbiter::follow(const PointerInput& in, int given)
 {
-    const bool gone = in.action == PointerAction::Cancel || (in.kind == PointerKind::Touch && lifts(in));
-    const int buttons = gone ? 0 : in.buttons & kButtonBits;
+    // A pen holds what it pressed with until none of that is held: a barrel
+    // pressed or let go under the tip, or the tip lifted off a barrel press.
+    const bool pen = holder_->kind == PointerKind::Pen;
+    const int buttons = pen ? ((given & holder_->buttons) != 0 ? holder_->buttons : 0) : given;
     holder_->shift = in.shift;
     holder_->x = in.x;
     holder_->y = in.y;

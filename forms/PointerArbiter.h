@@ -17,9 +17,17 @@ namespace forms {
 // are heard too) are set aside until they lift, so that a hand resting on the
 // glass neither writes nor drags. A pen that has sent nothing for a second is
 // no longer in use, whether or not it was heard to leave. The mouse is never
-// set aside. Changes of the held buttons are told as releases,
-// then presses; the other moves of the holder, and moves while nothing holds
-// the board (a mouse or a pen hovering), as moves.
+// set aside: its press too takes the board from a touch. Changes of the held
+// buttons are told as releases, then presses; the other moves of the holder,
+// and moves while nothing holds the board (a mouse or a pen hovering), as
+// moves.
+//
+// What the hardware loses is made good here: a touch that begins alone on
+// the glass ends every touch still counted, and a press of the holder that
+// brings no new button ends its hold first, as the release that went missing
+// would have. While a pen's tip is down its barrel changes nothing, so that a
+// finger on the barrel neither breaks the line nor resets the board; a press
+// made with the barrel held is the right button's.
 class PointerArbiter : public PointerSink {
 public:
     static constexpr double kPenQuietMs = 1000;
@@ -29,6 +37,7 @@ public:
     bool pointer(const PointerInput& input) override;
     void touchesCancelled(double time) override;
     bool holding() const { return holder_.has_value(); }
+    bool holds(PointerKind kind, int32_t id) const { return holder_ && holder_->kind == kind && holder_->id == id; }
 
 private:
     struct Holder {
@@ -44,8 +53,10 @@ private:
     bool isHolder(const PointerInput& input) const;
     // Consumes the events of a touch that is set aside; true when it did.
     bool setAsideTouch(const PointerInput& input);
-    void take(const PointerInput& input);
-    void follow(const PointerInput& input);
+    void forgetTouches();
+    void press(const PointerInput& input, int buttons);
+    void take(const PointerInput& input, int buttons);
+    void follow(const PointerInput& input, int buttons);
     void changeTo(int buttons, int16_t shift, float x, float y);
     void letGo(); // the holder's buttons released, as its release would
 

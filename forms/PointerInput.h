@@ -15,12 +15,20 @@ struct PointerInput {
     PointerKind kind = PointerKind::Mouse;
     PointerAction action = PointerAction::Move;
     int32_t id = 0;
-    // The buttons held after the event: 1 the left button, a pen's tip or a
-    // finger, 2 right, 4 middle, 8 to 32 any other.
+    // The buttons held after the event, as the platform reports them: 1 the
+    // left button or a pen's tip, 2 right (a pen's barrel), 4 middle, 8 and 16
+    // back and forward, 32 a pen's eraser. A touch's are its own: the board
+    // counts a finger as the left button whatever is said here.
     int buttons = 0;
     int16_t shift = 0;
     float x = 0, y = 0;
     double time = 0; // milliseconds, on one clock for pens and touches
+    // The button that a press or release is of, as a bit of `buttons`; 0
+    // where the platform says none.
+    int button = 0;
+    // A touch's press that the platform reports as the only touch on the
+    // glass: every other touch is over, whether or not its lift was heard.
+    bool alone = false;
 };
 
 // Whoever takes a board's pointer events as the platform reports them: the

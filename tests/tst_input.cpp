@@ -3,6 +3,8 @@
 #include "Shown.h"
 #include "platform/qt/DesktopForm.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QTabletEvent>
 #include <QtTest>
 #include <memory>
@@ -31,36 +33,57 @@ void sendPen(QWidget* board, QEvent::Type type, QPointF at, Qt::MouseButton butt
     QApplication::sendEvent(type == QEvent::TabletLeaveProximity ? qApp : static_cast<QObject*>(board), &event);
 }
 
-// Pointer events written as "pen down 100,100 20; touch1 move 500,100 30":
+// Pointer events written as "pen down 100,100 20; touch1 move+3/2 500,100 30":
 // who, what (down, move, up, cancel, leave: a pen out of range, hover: a
-// move with no button), where on the board, and when in milliseconds.
+// move with no button, lost: a touch that lifts unheard), the buttons held
+// and the button it is of where they are not the usual ones, where on the
+// board, and when in milliseconds. A touch that lands on an empty glass is
+// told so.
 QVector<forms::PointerInput> pointerSteps(const QString& text)
 {
-    static const QStringList actions = {"down", "move", "up", "cancel", "leave", "hover"};
+    static const QStringList actions = {"down", "move", "up", "cancel", "leave", "hover", "lost"};
     QVector<forms::PointerInput> steps;
+    QSet<int> glass; // the touches on it
     for (const QString& step : text.split(';', Qt::SkipEmptyParts)) {
         const QStringList w = step.split(' ', Qt::SkipEmptyParts), at = w[2].split(',');
-        const int action = int(actions.indexOf(w[1]));
+        const QStringList what = w[1].split(QRegularExpression("[+/]"));
+        const int action = int(actions.indexOf(what[0])), id = w[0].mid(5).toInt();
         const auto kind = w[0] == "mouse" ? forms::PointerKind::Mouse : w[0] == "pen" ? forms::PointerKind::Pen
                                                                                       : forms::PointerKind::Touch;
-        steps << forms::PointerInput{kind, forms::PointerAction(action == 5 ? 1 : action), w[0].mid(5).toInt(),
-                                     action <= 1 ? 1 : 0, 0, at[0].toFloat(), at[1].toFloat(), w[3].toDouble()};
+        const bool touch = kind == forms::PointerKind::Touch, lifts = action == 2 || action == 3 || action == 6;
+        forms::PointerInput in{kind, forms::PointerAction(action == 5 ? 1 : action), id, action <= 1 ? 1 : 0, 0,
+                               at[0].toFloat(), at[1].toFloat(), w[3].toDouble(), action == 1 || action == 5 ? 0 : 1};
+        if (w[1].contains('+'))
+            in.buttons = what[1].toInt();
+        if (w[1].contains('/'))
+            in.button = what.back().toInt();
+        in.alone = touch && action == 0 && (glass - QSet<int>{id}).isEmpty();
+        if (touch && action == 0)
+            glass << id;
+        if (touch && lifts)
+            glass.remove(id);
+        if (action != 6)
+            steps << in;
     }
     return steps;
 }
 
-// The same step as the desktop's toolkit delivers it to the board.
+// The same step as the desktop's toolkit delivers it to the board: a touch
+// that is not alone comes beside another, resting on the glass.
 void sendToBoard(QWidget* board, const forms::PointerInput& in)
 {
     const int action = int(in.action); // press, move, release, cancel, leave
     const QPointF at(in.x, in.y), global = board->mapToGlobal(at);
-    const Qt::MouseButton button = in.action == forms::PointerAction::Move ? Qt::NoButton : Qt::LeftButton;
+    const auto button = Qt::MouseButton(in.action == forms::PointerAction::Move ? 0 : in.button);
     if (in.kind == forms::PointerKind::Touch) {
         static const QEvent::Type types[] = {QEvent::TouchBegin, QEvent::TouchUpdate, QEvent::TouchEnd, QEvent::TouchCancel};
         static const QEventPoint::State states[] = {QEventPoint::State::Pressed, QEventPoint::State::Updated,
                                                     QEventPoint::State::Released, QEventPoint::State::Released};
-        QTouchEvent event(types[action], device(QInputDevice::DeviceType::TouchScreen), {},
-                          {QEventPoint(in.id, states[action], at, global)});
+        QList<QEventPoint> points = {QEventPoint(in.id, states[action], at, global)};
+        if (!in.alone)
+            points << QEventPoint(in.id + 100, QEventPoint::State::Stationary, {}, {});
+        QTouchEvent event(in.alone ? types[action] : action == 0 ? QEvent::TouchUpdate : types[action],
+                          device(QInputDevice::DeviceType::TouchScreen), {}, points);
         event.setTimestamp(quint64(in.time));
         QApplication::sendEvent(board, &event);
     } else if (in.kind == forms::PointerKind::Pen) {
@@ -134,6 +157,40 @@ private slots:
             << "pen down 100,100 5000; pen up 100,100 5010; touch1 down 500,100 100; touch1 up 500,100 110;"
                "touch2 down 600,100 1100; touch2 up 600,100 1110"
             << "D1:100 U1 D1:600 U1";
+        QTest::newRow("a lift lost mid-drag: a touch alone on the glass ends it, and the next writes")
+            << "touch1 down 500,405 0; touch1 move 500,440 10; touch1 lost 500,440 20; touch2 down 600,100 5000;"
+               "touch2 move 610,100 5010; touch2 up 610,100 5020; touch3 down 700,100 60000; touch3 up 700,100 60010;"
+               "mouse down 300,100 60020; mouse up 300,100 60030"
+            << "D1:500 M:500 U1 D1:600 M:610 U1 D1:700 U1 D1:300 U1";
+        QTest::newRow("a lift lost beside a resting palm: the mouse takes the board")
+            << "touch1 down 500,100 0; touch2 down 600,100 10; touch1 lost 500,100 20; touch3 down 700,100 5000;"
+               "touch3 up 700,100 5010; mouse down 300,100 5020; mouse up 300,100 5030; touch2 up 600,100 5040"
+            << "D1:500 U1 D1:300 U1";
+        QTest::newRow("a pen's lift lost: its next press begins a new line")
+            << "pen down 100,100 0; pen move 110,100 10; pen down 200,100 5000; pen move 210,100 5010;"
+               "pen up 210,100 5020"
+            << "D1:100 M:110 U1 D1:200 M:210 U1";
+        QTest::newRow("the barrel held and let go under the tip, as a browser tells it")
+            << "pen down 100,100 0; pen move+3 110,100 10; pen move+3 120,100 20; pen move+1 130,100 30;"
+               "pen up 130,100 40"
+            << "D1:100 M:110 M:120 M:130 U1";
+        QTest::newRow("the barrel pressed and released under the tip, as the toolkit tells it")
+            << "pen down 100,100 0; pen down+3/2 110,100 10; pen move+3 120,100 20; pen up+1/2 120,100 30;"
+               "pen move 130,100 40; pen up 130,100 50"
+            << "D1:100 M:120 M:130 U1";
+        QTest::newRow("the tip lifted off a held barrel ends the line")
+            << "pen down 100,100 0; pen move+3 110,100 10; pen move+2 120,100 20; pen up+0/2 120,100 30"
+            << "D1:100 M:110 U1";
+        QTest::newRow("a press with the barrel held is the right button") << "pen down+2/2 300,100 0; pen up+0/2 300,100 10"
+                                                                        << "D2:300 U2";
+        QTest::newRow("a pen's eraser end writes as its tip")
+            << "pen down+32/32 100,100 0; pen move+32 110,100 10; pen up+0/32 110,100 20" << "D1:100 M:110 U1";
+        QTest::newRow("a press that reports no button counts its own")
+            << "mouse down+0/1 300,100 0; mouse move 310,100 5; mouse up 310,100 10; pen down+0/1 100,100 20;"
+               "pen up 100,100 30"
+            << "D1:300 M:310 U1 D1:100 U1";
+        QTest::newRow("a finger is the left button, whatever it reports")
+            << "touch1 down+0/0 500,100 0; touch1 move+4 510,100 10; touch1 up+2/2 510,100 20" << "D1:500 M:510 U1";
         QTest::newRow("a touch cancelled mid-drag ends as its release")
             << "touch1 down 500,405 0; touch1 move 500,440 10; touch1 cancel 500,440 20; touch1 move 500,470 30"
             << "D1:500 M:500 U1";

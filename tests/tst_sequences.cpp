@@ -20,7 +20,7 @@ QString firstFailure(quint32 seed, const std::vector<BoardEvent>& events)
     SceneFixture board;
     InvariantChecker checker;
     for (std::size_t i = 0; i < events.size(); ++i) {
-        deliver(events[i], board.handlers, board.palette);
+        deliver(events[i], board.form, board.palette);
         const std::string failed = checker.check(board, events[i]);
         if (failed.empty())
             continue;
@@ -115,16 +115,20 @@ private slots:
         const std::vector<BoardEvent> events = randomEvents(seed, count);
         SceneFixture board;
         for (int i = 0; i < count; ++i) {
-            deliver(events[std::size_t(i)], board.handlers, board.palette);
+            deliver(events[std::size_t(i)], board.form, board.palette);
             if (i % 7919 != 7918)
                 continue;
             letGo(board);
             SceneFixture back;
             QVERIFY(window::ReadRecord(window::WriteRecord(board.scene, board.palette), back.scene, back.palette));
             QVERIFY2(sameBoard(board, back), qPrintable(QStringLiteral("read back after event %1").arg(i + 1)));
+            // The record keeps the board, not which pointer holds it: a page
+            // that comes back starts with none, so pointers are left out here.
             for (std::size_t k = std::size_t(i) + 1; k < std::min(events.size(), std::size_t(i) + 500); ++k) {
-                deliver(events[k], board.handlers, board.palette);
-                deliver(events[k], back.handlers, back.palette);
+                if (events[k].kind == BoardEvent::Pointer)
+                    continue;
+                deliver(events[k], board.form, board.palette);
+                deliver(events[k], back.form, back.palette);
             }
             QVERIFY2(sameBoard(board, back), qPrintable(QStringLiteral("went on after event %1").arg(i + 1)));
         }
@@ -155,7 +159,7 @@ private slots:
     {
         SceneFixture board;
         InvariantChecker checker;
-        BoardEvent move{BoardEvent::Move, 1, 0, 0, 0};
+        BoardEvent move{BoardEvent::Move, 1, 0, 0, 0, {}};
         QVERIFY(checker.check(board, move).empty());
         board.figure().Line2(board::kDE).setX1(251);
         board.figure().Line2(board::kAD).setX2(251);

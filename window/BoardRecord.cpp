@@ -19,11 +19,20 @@ namespace {
 // Another layout of the record gets another name.
 constexpr std::string_view kFormat = "parallel-board-record/1";
 
+template <class Array>
+constexpr std::size_t countOf = std::size_t(Array::UBound - Array::LBound + 1);
+using Parts = board::Figure;
+constexpr std::size_t kLines = countOf<decltype(Parts::Line1)> + countOf<decltype(Parts::Line2)>
+    + countOf<decltype(Parts::Line3)>;
+constexpr std::size_t kLetters = countOf<decltype(Parts::Label2)> + countOf<decltype(Parts::Label3)>;
+static_assert(kLines == 10 && kLetters == 5,
+              "the figure has other parts now: the record needs another layout, with a name of its own");
+
 // Everything a record holds.
 struct Record {
     board::BoardState state;
-    std::array<float, 40> lines{};  // X1, Y1, X2, Y2 of each line, in the order eachLine visits them
-    std::array<float, 10> labels{}; // Left, Top of each letter, in the order eachLabel visits them
+    std::array<float, 4 * kLines> lines{};    // X1, Y1, X2, Y2 of each line, in the order eachLine visits them
+    std::array<float, 2 * kLetters> labels{}; // Left, Top of each letter, in the order eachLabel visits them
     int16_t deColor = 0;            // QBColor index of DE
     int16_t drawWidth = 0;
     int16_t selected = 0; // the palette button shown selected
@@ -65,6 +74,15 @@ void eachLabel(F& figure, Visit visit)
         visit(label);
 }
 
+// The value at `i`, then `i` moves on; past the end it stays on the last
+// value, so that a visit that meets more parts than the record has spoils the
+// record (which then fails to read back) and never the memory beside it.
+template <class Values>
+auto& nextValue(Values& values, std::size_t& i)
+{
+    return values[std::min(i++, values.size() - 1)];
+}
+
 int16_t colourIndex(forms::Color color)
 {
     for (int16_t i = 0; i < 16; ++i)
@@ -80,12 +98,12 @@ Record capture(const board::Scene& scene, const forms::OptionArray& palette)
     std::size_t i = 0;
     eachLine(scene.figure, [&](const forms::LineShape& l) {
         for (float v : {l.X1(), l.Y1(), l.X2(), l.Y2()})
-            r.lines[i++] = v;
+            nextValue(r.lines, i) = v;
     });
     i = 0;
     eachLabel(scene.figure, [&](const forms::BoardLabel& l) {
-        r.labels[i++] = l.Left();
-        r.labels[i++] = l.Top();
+        nextValue(r.labels, i) = l.Left();
+        nextValue(r.labels, i) = l.Top();
     });
     r.deColor = colourIndex(scene.figure.Line2(board::kDE).BorderColor());
     r.drawWidth = scene.gamen.DrawWidth();
@@ -102,15 +120,15 @@ void apply(const Record& r, board::Scene& scene, forms::OptionArray& palette)
     scene.state = r.state;
     std::size_t i = 0;
     eachLine(scene.figure, [&](forms::LineShape& l) {
-        l.setX1(r.lines[i++]);
-        l.setY1(r.lines[i++]);
-        l.setX2(r.lines[i++]);
-        l.setY2(r.lines[i++]);
+        l.setX1(nextValue(r.lines, i));
+        l.setY1(nextValue(r.lines, i));
+        l.setX2(nextValue(r.lines, i));
+        l.setY2(nextValue(r.lines, i));
     });
     i = 0;
     eachLabel(scene.figure, [&](forms::BoardLabel& l) {
-        l.setLeft(r.labels[i++]);
-        l.setTop(r.labels[i++]);
+        l.setLeft(nextValue(r.labels, i));
+        l.setTop(nextValue(r.labels, i));
     });
     scene.figure.Line2(board::kDE).setBorderColor(forms::QBColor(r.deColor));
     scene.gamen.setDrawWidth(r.drawWidth);

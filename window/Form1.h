@@ -47,6 +47,7 @@ public:
     // Whether the last pointer event drew chalk on the board, for a platform
     // that shows the ink ahead of the board's next frame.
     bool pointerDrewChalk() const { return pointerDrewChalk_; }
+    const forms::PointerArbiter& pointers() const { return pointers_; }
 
     // The board as a record to keep while the window is away (WriteRecord),
     // the keys held on it let go first as the board's losing the focus would.

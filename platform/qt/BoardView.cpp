@@ -21,9 +21,9 @@ namespace qtwin {
 
 namespace {
 
-// Qt numbers the buttons as the pointer's held buttons are coded: 1 left, 2
+// Qt numbers the buttons as the pointer's buttons are coded: 1 left, 2
 // right, 4 middle, then the others.
-int heldButtons(Qt::MouseButtons buttons) { return int(buttons); }
+int buttonBits(Qt::MouseButtons buttons) { return int(buttons); }
 
 int16_t shiftCode(Qt::KeyboardModifiers modifiers)
 {
@@ -125,8 +125,9 @@ void BoardView::mouseEvent(forms::PointerAction action, QMouseEvent* event)
     if (event->device() && event->device()->type() == QInputDevice::DeviceType::TouchScreen)
         return;
     const QPointF at = event->position();
-    pointers_.pointer({forms::PointerKind::Mouse, action, 0, heldButtons(event->buttons()),
-                      shiftCode(event->modifiers()), float(at.x()), float(at.y()), double(event->timestamp())});
+    pointers_.pointer({forms::PointerKind::Mouse, action, 0, buttonBits(event->buttons()),
+                      shiftCode(event->modifiers()), float(at.x()), float(at.y()), double(event->timestamp()),
+                      buttonBits(event->button())});
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event)
@@ -168,8 +169,8 @@ void BoardView::tabletEvent(QTabletEvent* event)
                                                     : forms::PointerAction::Release;
     const QPointF at = event->position();
     pointers_.pointer({forms::PointerKind::Pen, action, int32_t(event->pointingDevice()->systemId()),
-                       heldButtons(event->buttons()), shiftCode(event->modifiers()), float(at.x()), float(at.y()),
-                       double(event->timestamp())});
+                       buttonBits(event->buttons()), shiftCode(event->modifiers()), float(at.x()), float(at.y()),
+                       double(event->timestamp()), buttonBits(event->button())});
     event->accept();
 }
 
@@ -189,9 +190,14 @@ bool BoardView::event(QEvent* event)
     }
 }
 
+// The points a touch event lists are the touches on the glass, and a touch
+// sequence's beginning has no other: a touch pressed then ends every touch
+// still counted whose lift went missing. The board counts a finger as the
+// left button.
 void BoardView::touchEvent(QTouchEvent* event)
 {
     const int16_t shift = shiftCode(event->modifiers());
+    bool alone = event->type() == QEvent::TouchBegin || event->points().size() == 1;
     for (const QEventPoint& point : event->points()) {
         using State = QEventPoint::State;
         const State state = point.state();
@@ -203,9 +209,11 @@ void BoardView::touchEvent(QTouchEvent* event)
         // Where the toolkit places a touch on a widget: also for one a test
         // or another program sends, which carries only its global place.
         const QPointF at = mapFromGlobal(point.globalPosition());
-        pointers_.pointer({forms::PointerKind::Touch, action, int32_t(point.id()),
-                           action == forms::PointerAction::Release ? 0 : forms::vbLeftButton, shift, float(at.x()),
-                           float(at.y()), double(event->timestamp())});
+        forms::PointerInput input{forms::PointerKind::Touch, action, int32_t(point.id()), 0, shift, float(at.x()),
+                                  float(at.y()), double(event->timestamp())};
+        input.alone = alone && action == forms::PointerAction::Press;
+        alone = alone && !input.alone; // of touches pressed together, the first ends the old ones
+        pointers_.pointer(input);
     }
     event->accept();
 }

@@ -73,35 +73,29 @@ mergeInto(LibraryManager.library, {
 
     // One event of one pointer, at `point` (the event, one of its coalesced
     // moves, or a touch), in board pixels through the scale the window is
-    // shown at. Whether it drew chalk, as the board says.
-    hand: function(kind, id, action, buttons, point, e) {
+    // shown at: the buttons it leaves held, the one it is of, and for a
+    // touch's press whether it is alone on the glass. Whether it drew chalk,
+    // as the board says.
+    hand: function(kind, id, action, buttons, button, alone, point, e) {
       if (Page.waiting) return false;
       var r = Input.board.getBoundingClientRect(), s = Page.scale;
       var said = _pb_pointer(kind, id, action, buttons, Input.shiftOf(e), (point.clientX - r.left) / s,
-                             (point.clientY - r.top) / s, e.timeStamp);
+                             (point.clientY - r.top) / s, e.timeStamp, button, alone ? 1 : 0);
       Input.holding = !!(said & 1);
       return !!(said & 2);
-    },
-
-    // The buttons a pointer event leaves held. A press counts its own button
-    // where an engine reports none; a pen's eraser end acts as its tip.
-    buttonsOf: function(e, action) {
-      if (action == Input.RELEASE) return 0; // the last button let go
-      var buttons = e.buttons | (action == Input.PRESS ? Input.bitOf(e.button) : 0);
-      if (e.pointerType == 'pen' && buttons & 32) buttons = (buttons & ~32) | 1;
-      return buttons;
     },
 
     listenToPointers: function(board) {
       function handOver(action) {
         return function(e) {
           if (action == Input.PRESS && board.setPointerCapture) board.setPointerCapture(e.pointerId);
-          var kind = Input.kinds[e.pointerType] || Input.kinds.mouse, buttons = Input.buttonsOf(e, action);
+          var kind = Input.kinds[e.pointerType] || Input.kinds.mouse;
+          var buttons = action == Input.RELEASE ? 0 : e.buttons; // a pointerup lets the last button go
           var points = action == Input.MOVE && e.getCoalescedEvents ? e.getCoalescedEvents() : [];
           if (!points.length) points = [e];
           var drew = false;
           for (var i = 0; i < points.length; ++i) {
-            if (Input.hand(kind, e.pointerId, action, buttons, points[i], e)) drew = true;
+            if (Input.hand(kind, e.pointerId, action, buttons, Input.bitOf(e.button), e.isPrimary, points[i], e)) drew = true;
           }
           if (drew) Ink.follow(e); // once for the event, whose chalk is all drawn now
         };
@@ -147,7 +141,7 @@ mergeInto(LibraryManager.library, {
       var held = 0, following = false;
       function handOver(action, buttons, e) {
         held = buttons;
-        Input.hand(Input.kinds.mouse, 1, action, buttons, e, e);
+        Input.hand(Input.kinds.mouse, 1, action, buttons, Input.bitOf(e.button), false, e, e);
       }
       function moved(e) { handOver(Input.MOVE, held, e); }
       function released(e) {
@@ -179,9 +173,11 @@ mergeInto(LibraryManager.library, {
       function handOver(action) {
         return function(e) {
           if (action == Input.MOVE) e.preventDefault();
+          // A touchstart whose touches are all new begins on an empty glass.
+          var alone = e.touches.length == e.changedTouches.length;
           for (var i = 0; i < e.changedTouches.length; ++i) {
             var touch = e.changedTouches[i], kind = touch.touchType == 'stylus' ? Input.kinds.pen : Input.kinds.touch;
-            Input.hand(kind, touch.identifier, action, action <= Input.MOVE ? 1 : 0, touch, e);
+            Input.hand(kind, touch.identifier, action, action <= Input.MOVE ? 1 : 0, 0, alone && i == 0, touch, e);
           }
         };
       }

@@ -42,16 +42,19 @@ EMSCRIPTEN_KEEPALIVE int pb_restore()
     return running() && running()->restore(keptRecord) ? 1 : 0;
 }
 
-// One event of one pointer: kind and action as forms::PointerKind and
-// forms::PointerAction number them, the buttons held after it, the modifier
-// keys, where in board pixels and when in milliseconds. Returns 1 while a
-// pointer holds the board, plus 2 when the event drew chalk.
-EMSCRIPTEN_KEEPALIVE int pb_pointer(int kind, int id, int action, int buttons, int shift, float x, float y, double time)
+// One event of one pointer, as forms::PointerInput has it: kind and action as
+// forms::PointerKind and forms::PointerAction number them, the buttons held
+// after it, the modifier keys, where in board pixels, when in milliseconds,
+// the button it is of, and for a touch's press whether it is alone on the
+// glass. Returns 1 while a pointer holds the board, plus 2 when the event
+// drew chalk.
+EMSCRIPTEN_KEEPALIVE int pb_pointer(int kind, int id, int action, int buttons, int shift, float x, float y, double time,
+                                    int button, int alone)
 {
     if (!running() || kind < 0 || kind > 2 || action < 0 || action > 4)
         return 0;
     const forms::PointerInput input{forms::PointerKind(kind), forms::PointerAction(action), id, buttons, int16_t(shift),
-                                    x, y, time};
+                                    x, y, time, button, alone != 0};
     window::Form1& form1 = running()->form1();
     return (form1.pointer(input) ? 1 : 0) | (form1.pointerDrewChalk() ? 2 : 0);
 }

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     int count = 0;
     while (decodeEvent(data, size, event)) {
         ++count;
-        deliver(event, board.handlers, board.palette);
+        deliver(event, board.form, board.palette);
         const std::string failed = checker.check(board, event);
         if (!failed.empty()) {
             std::fprintf(stderr, "after event %d (%s): %s\n", count, describe(event).c_str(), failed.c_str());

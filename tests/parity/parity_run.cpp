@@ -5,10 +5,10 @@
 // must print the same text, bit for bit.
 #include "BoardEvents.h"
 #include "FakeOptions.h"
-#include "board/Scene.h"
+#include "FakeWindow.h"
 #include "forms/ChalkSurface.h"
 #include "window/BoardRecord.h"
-#include "window/FormHandlers.h"
+#include "window/Form1.h"
 
 #include <cinttypes>
 #include <cstdio>
@@ -61,13 +61,14 @@ void runSequence(uint64_t seed, int count)
 {
     Digest digest;
     StrokeDigest surface(digest);
-    board::Scene scene(surface);
     FakeOptions palette;
-    window::FormHandlers handlers(scene, palette);
-    handlers.StartUp();
+    FakeWindow window;
+    window::Form1 form(surface, palette, window);
+    form.Form_Load();
+    const board::Scene& scene = form.scene();
     const std::vector<BoardEvent> events = randomEvents(seed, count);
     for (int i = 0; i < count; ++i) {
-        deliver(events[std::size_t(i)], handlers, palette);
+        deliver(events[std::size_t(i)], form, palette);
         for (char c : window::WriteRecord(scene, palette))
             digest.add(c);
         if ((i + 1) % 1000 == 0)

@@ -1,15 +1,17 @@
 #include "BoardEvents.h"
 
 #include "forms/OptionArray.h"
-#include "window/FormHandlers.h"
+#include "window/Form1.h"
 
+#include <climits>
+#include <cmath>
 #include <cstring>
 #include <sstream>
 
 std::string describe(const BoardEvent& e)
 {
     static const char* names[] = {"press", "move", "release", "memo", "palette", "reset", "key down", "key up",
-                                  "focus lost"};
+                                  "focus lost", "pointer"};
     std::ostringstream out;
     out.precision(9);
     out << names[e.kind];
@@ -19,11 +21,18 @@ std::string describe(const BoardEvent& e)
         out << " " << e.index;
     if (e.kind == BoardEvent::KeyDown || e.kind == BoardEvent::KeyUp)
         out << " " << e.index << " shift " << e.button;
+    if (e.kind == BoardEvent::Pointer) {
+        const forms::PointerInput& p = e.pointer;
+        out << " kind " << int(p.kind) << " action " << int(p.action) << " id " << p.id << " buttons " << p.buttons
+            << " button " << p.button << (p.alone ? " alone" : "") << " at (" << p.x << ", " << p.y << ") time "
+            << p.time;
+    }
     return out.str();
 }
 
-void deliver(const BoardEvent& e, window::FormHandlers& handlers, forms::OptionArray& palette)
+void deliver(const BoardEvent& e, window::Form1& form, forms::OptionArray& palette)
 {
+    window::FormHandlers& handlers = form.handlers();
     switch (e.kind) {
     case BoardEvent::Press:
         handlers.gamen_MouseDown(e.button, 0, e.x, e.y);
@@ -61,6 +70,9 @@ void deliver(const BoardEvent& e, window::FormHandlers& handlers, forms::OptionA
     case BoardEvent::LostFocus:
         handlers.gamen_LostFocus();
         break;
+    case BoardEvent::Pointer:
+        form.pointer(e.pointer);
+        break;
     }
 }
 
@@ -81,13 +93,49 @@ float coordinate(uint8_t a, uint8_t b)
     }
 }
 
+// A pointer event from eight bytes: every kind and one no platform names,
+// ids that repeat and odd ones, held buttons that jump (a bit no pointer has
+// among them), presses alone on the glass or not, and times that stand
+// still, run back, leap ahead or are not numbers.
+forms::PointerInput pointerInput(const uint8_t* b)
+{
+    using A = forms::PointerAction;
+    using K = forms::PointerKind;
+    static const K kinds[] = {K::Mouse, K::Pen, K::Touch, K::Touch, K::Pen, K::Touch, K::Mouse, K(7)};
+    static const A actions[] = {A::Move, A::Move, A::Move, A::Press, A::Release, A::Cancel, A::Leave, A(9)};
+    static const int32_t oddIds[] = {-1, INT32_MAX, INT32_MIN, 7};
+    static const double oddTimes[] = {NAN, INFINITY, -INFINITY, 1e300, -1e300, -0.0};
+    forms::PointerInput in;
+    in.kind = kinds[(b[0] - 32) & 7];
+    in.action = actions[b[1] & 7];
+    in.id = (b[1] >> 3 & 3) == 3 ? oddIds[b[1] >> 5 & 3] : (b[1] >> 3 & 3);
+    in.buttons = b[6] & 0x7f;
+    in.button = b[7] & 0x80 ? in.buttons & -in.buttons : 0; // the lowest held, or none
+    in.alone = (b[7] & 0x40) != 0;
+    in.x = coordinate(b[2], b[3]);
+    in.y = coordinate(b[4], b[5]);
+    const int tick = b[7] & 0x3f;
+    in.time = tick < 58 ? tick * 100.0 : oddTimes[tick - 58];
+    return in;
+}
+
 } // namespace
 
 bool decodeEvent(const uint8_t*& data, std::size_t& size, BoardEvent& e)
 {
     if (size < 6)
         return false;
-    const uint8_t kind = data[0] % 32;
+    const uint8_t kind = data[0] % 40;
+    if (kind >= 32) { // one in five is a pointer event
+        if (size < 8)
+            return false;
+        e = BoardEvent{};
+        e.kind = BoardEvent::Pointer;
+        e.pointer = pointerInput(data);
+        data += 8;
+        size -= 8;
+        return true;
+    }
     static const int16_t buttons[] = {1, 2, 4, 1, 1, 0, 3, 5};
     // Moves and presses come most often, as they do at a real board.
     using K = BoardEvent;
@@ -128,8 +176,8 @@ std::vector<BoardEvent> randomEvents(uint64_t seed, int count)
     events.reserve(std::size_t(count));
     while (int(events.size()) < count) {
         const uint64_t word = next();
-        uint8_t bytes[6];
-        for (int i = 0; i < 6; ++i)
+        uint8_t bytes[8];
+        for (int i = 0; i < 8; ++i)
             bytes[i] = uint8_t(word >> (8 * i));
         const uint8_t* data = bytes;
         std::size_t size = sizeof bytes;

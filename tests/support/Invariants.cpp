@@ -48,6 +48,8 @@ std::string InvariantChecker::check(const SceneFixture& board, const BoardEvent&
 {
     const board::Scene& scene = board.scene;
     std::string failed = checkState(scene, board.palette);
+    if (failed.empty())
+        failed = checkPointers(board.form.pointers(), event);
     if (!failed.empty())
         return failed;
     const bool reset = event.kind == BoardEvent::Reset || (event.kind == BoardEvent::Press && event.button == 2);
@@ -80,6 +82,17 @@ std::string InvariantChecker::checkState(const board::Scene& scene, const forms:
     if (s.penColor != 12 && s.penColor != 14 && s.penColor != 9 && s.penColor != 2)
         return say("chalk colour ", s.penColor);
     return {};
+}
+
+// The board is never held for a pointer whose release the window was told.
+std::string InvariantChecker::checkPointers(const forms::PointerArbiter& arbiter, const BoardEvent& event)
+{
+    if (event.kind != BoardEvent::Pointer)
+        return {};
+    const forms::PointerInput& p = event.pointer;
+    const bool released = p.action == forms::PointerAction::Cancel
+        || (p.action == forms::PointerAction::Release && (p.kind == forms::PointerKind::Touch || p.buttons == 0));
+    return released && arbiter.holds(p.kind, p.id) ? say("the board is held for a pointer let go: id ", p.id) : "";
 }
 
 std::string InvariantChecker::checkInitial(const SceneFixture& board)

@@ -19,6 +19,7 @@ public:
 
 private:
     std::string checkState(const board::Scene& scene, const forms::OptionArray& palette);
+    static std::string checkPointers(const forms::PointerArbiter& arbiter, const BoardEvent& event);
     std::string checkFigure(const board::Figure& figure);
     std::string checkInitial(const SceneFixture& board);
     void allowForMove(const board::Figure& figure);

@@ -5,7 +5,7 @@
 #include <QHash>
 #include <QStringList>
 
-SceneFixture::SceneFixture() { handlers.StartUp(); }
+SceneFixture::SceneFixture() { form.Form_Load(); }
 
 void SceneFixture::stroke(std::initializer_list<QPointF> points)
 {

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "FakeOptions.h"
+#include "FakeWindow.h"
 #include "board/Scene.h"
 #include "forms/QBColor.h"
 #include "platform/qt/ImageSurface.h"
 #include "window/BoardRecord.h"
-#include "window/FormHandlers.h"
+#include "window/Form1.h"
 
 #include <QImage>
 #include <QPointF>
@@ -19,15 +20,17 @@ constexpr QRgb kGreen = qRgb(0, 128, 0), kWhite = qRgb(255, 255, 255), kRed = qR
                kYellow = qRgb(255, 255, 0), kBlue = qRgb(0, 0, 255);
 const forms::Color kDEMagenta = forms::QBColor(board::kDEHeld), kDERed = forms::QBColor(board::kDEAtRest);
 
-// A started board without widgets: the chalk in an image, the scene, a fake
-// palette and the handlers.
+// A started window without widgets: the chalk in an image, a fake palette
+// and window, and the window's scene and handlers.
 struct SceneFixture {
     SceneFixture();
 
     qtwin::ImageSurface surface{QSize(board::kBoardWidth, board::kBoardHeight), QColor(0, 128, 0)};
-    board::Scene scene{surface};
     FakeOptions palette;
-    window::FormHandlers handlers{scene, palette};
+    FakeWindow window;
+    window::Form1 form{surface, palette, window};
+    board::Scene& scene = form.scene();
+    window::FormHandlers& handlers = form.handlers();
 
     board::BoardState& state() { return scene.state; }
     board::Figure& figure() { return scene.figure; }
