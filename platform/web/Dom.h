@@ -29,7 +29,8 @@ void pbKeepBoard(const char* release);
 int pbBoardDeviceWidth();
 int pbBoardDeviceHeight();
 void pbRequestFrame();
-void pbBeginPaint(int deviceLeft, int deviceTop, int deviceWidth, int deviceHeight);
+// 0, and nothing to draw on, while the browser refuses the board's canvas.
+int pbBeginPaint(int deviceLeft, int deviceTop, int deviceWidth, int deviceHeight);
 void pbEndPaint();
 void pbLine(double x1, double y1, double x2, double y2, int width, int color);
 void pbAddLetter(int letter, const char* caption, const char* fontFamily, int fontPixels, int fontWeight);

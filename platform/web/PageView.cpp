@@ -49,7 +49,10 @@ void PageView::paintFrame()
     const forms::Rect device = forms::devicePixels(area, scale_).intersected(deviceArea_);
     if (device.isEmpty())
         return;
-    pbBeginPaint(device.x, device.y, device.width, device.height);
+    if (!pbBeginPaint(device.x, device.y, device.width, device.height)) {
+        markDirty(area); // in a later frame, once the browser gives the canvas again
+        return;
+    }
     forms::paintFigure(box_, forms::boardBox(device, scale_), *this);
     pbEndPaint();
 }

@@ -12,12 +12,14 @@ mergeInto(LibraryManager.library, {
     back: '#000', // the board's colour, where nothing is written
     color: '#000', width: 1, // of the stroke drawn last, in board pixels
 
-    // A new canvas of the board's device pixels, filled with `source` when given.
+    // A new canvas of the board's device pixels, filled with `source` when
+    // given. False, and the chalk as it was, where the browser refuses one.
     make: function(source) {
       var canvas = document.createElement('canvas'), ctx;
       canvas.width = Page.board.width;
       canvas.height = Page.board.height;
       ctx = Page.boardContext(canvas);
+      if (!ctx) return false;
       if (source) {
         ctx.save();
         ctx.setTransform(1, 0, 0, 1, 0, 0);
@@ -30,40 +32,58 @@ mergeInto(LibraryManager.library, {
       }
       Chalk.canvas = canvas;
       Chalk.ctx = ctx;
+      return true;
     },
 
     // The chalk at the board's present size, drawn from the canvas last
-    // written on: rescaled, never cleared.
+    // written on: rescaled, never cleared. Where no canvas can be had for it,
+    // the chalk stays in `source` and is fitted at the next stroke.
     fit: function() {
       var source = Chalk.source || Chalk.canvas;
       if (!source) return;
+      Chalk.canvas = Chalk.ctx = null;
+      Chalk.source = source;
       if (source.width == Page.board.width && source.height == Page.board.height) {
         Chalk.canvas = source;
         Chalk.ctx = Page.boardContext(source);
-        Chalk.source = null;
+        if (Chalk.ctx) Chalk.source = null;
         return;
       }
       Chalk.make(source);
-      Chalk.source = source;
     },
 
     // A picture kept before, as the chalk written last, fitted to the board.
+    // False where the browser refuses the canvas to hold it.
     adopt: function(image) {
-      var canvas = document.createElement('canvas');
+      var canvas = document.createElement('canvas'), ctx;
       canvas.width = image.naturalWidth;
       canvas.height = image.naturalHeight;
-      canvas.getContext('2d', {alpha: false}).drawImage(image, 0, 0);
+      ctx = canvas.getContext('2d', {alpha: false});
+      if (!ctx) return false;
+      ctx.drawImage(image, 0, 0);
       Chalk.drop();
       Chalk.source = canvas;
       Chalk.fit();
+      return true;
     },
 
     drop: function() {
       Chalk.canvas = Chalk.ctx = Chalk.source = null;
     },
 
+    // The chalk canvas at the board's size with a context to draw on: made
+    // now where the browser refused it before, or blank where nothing is
+    // written yet and `blank` is asked for. False while the browser refuses.
+    ready: function(blank) {
+      if (Chalk.ctx) return true;
+      if (Chalk.source || Chalk.canvas) Chalk.fit();
+      else if (blank) Chalk.make(null);
+      return !!Chalk.ctx;
+    },
+
     // The given device pixels of `ctx` become the chalk's, pixel for pixel.
     show: function(ctx, left, top, width, height) {
+      Chalk.ready(false);
       if (!Chalk.canvas) {
         ctx.fillStyle = Chalk.back;
         ctx.fillRect(left, top, width, height);
@@ -81,8 +101,10 @@ mergeInto(LibraryManager.library, {
   },
 
   pbChalkStroke__deps: ['$Chalk'],
+  // A stroke the browser gives no canvas for is lost, and only that stroke:
+  // the chalk before it stays, and the next stroke tries again.
   pbChalkStroke: function(x1, y1, x2, y2, width, color) {
-    if (!Chalk.ctx) Chalk.make(null);
+    if (!Chalk.ready(true)) return;
     Chalk.source = null; // written on, this canvas is the chalk now
     Chalk.color = Page.rgb(color);
     Chalk.width = width;

@@ -43,11 +43,11 @@ mergeInto(LibraryManager.library, {
       Keep.mark('board-keeping');
       _pb_lost_focus(); // a key held as the page goes is let go
       var chalk = Chalk.source || Chalk.canvas; // the canvas last written on
-      var kept = JSON.stringify({release: Keep.release, board: UTF8ToString(_pb_hidden()),
-                                 chalk: chalk ? chalk.toDataURL('image/png') : ''});
       try {
+        var kept = JSON.stringify({release: Keep.release, board: UTF8ToString(_pb_hidden()),
+                                   chalk: chalk ? chalk.toDataURL('image/png') : ''});
         storage.setItem(Keep.name, kept);
-      } catch (refused) {
+      } catch (refused) { // no room, or no memory for the picture
         Keep.forget();
       }
       Keep.mark('board-kept');
@@ -71,25 +71,42 @@ mergeInto(LibraryManager.library, {
     },
 
     // At start: the board the tab kept, if any, instead of the initial one.
-    // The chalk comes back first; until it has, nothing is drawn or handed over.
+    // The chalk comes back first; until it has, nothing is drawn or handed
+    // over. Whatever fails on the way (a canvas refused, a picture that does
+    // not decode, a record refused) ends in the initial board, which answers,
+    // and the kept one forgotten.
     restore: function() {
       var kept = Keep.kept();
       if (!kept) return;
-      if (!kept.chalk) return Keep.read(kept.board, null);
+      if (!kept.chalk) return Keep.settle(function() { return Keep.read(kept.board, null); });
       Page.waiting = true;
       var image = new Image();
-      image.onload = function() { Keep.read(kept.board, image); Keep.shown(); };
-      image.onerror = function() { Keep.forget(); Keep.shown(); };
+      image.onload = function() { Keep.settle(function() { return Keep.read(kept.board, image); }); };
+      image.onerror = function() { Keep.settle(function() { return false; }); };
       image.src = kept.chalk;
+    },
+
+    // `read` says whether the kept board is back; if it is not, or it throws,
+    // the page goes on with the board it has.
+    settle: function(read) {
+      var back = false;
+      try {
+        back = read();
+      } catch (failed) {
+        back = false;
+      }
+      if (!back) {
+        Chalk.drop();
+        Keep.forget();
+      }
+      Keep.shown();
     },
 
     // The record read back over the chalk kept with it, fitted as at a resize.
     read: function(record, image) {
-      if (image) Chalk.adopt(image);
+      if (image && !Chalk.adopt(image)) return false;
       stringToUTF8(record, _pb_record_room(), 4096);
-      if (_pb_restore()) return;
-      Chalk.drop();
-      Keep.forget();
+      return !!_pb_restore();
     },
 
     shown: function() {

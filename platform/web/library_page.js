@@ -29,10 +29,12 @@ mergeInto(LibraryManager.library, {
       return weight + ' ' + pixels + 'px ' + (family ? '"' + family + '", ' : '') + stack;
     },
 
-    // A canvas of the board's device pixels, drawn on in board pixels.
+    // A canvas of the board's device pixels, drawn on in board pixels; null
+    // where the browser refuses it one (an iPad's canvas memory runs out).
     boardContext: function(canvas) {
-      var ctx = canvas.getContext('2d', {alpha: false});
-      Page.inBoardPixels(ctx);
+      var ctx = null;
+      try { ctx = canvas.getContext('2d', {alpha: false}); } catch (refused) { /* as null */ }
+      if (ctx) Page.inBoardPixels(ctx);
       return ctx;
     },
 
@@ -170,9 +172,12 @@ mergeInto(LibraryManager.library, {
 
   pbBeginPaint__deps: ['$Page', '$Chalk'],
   // The device pixels given are cleared to the chalk beneath, pixel for
-  // pixel; what is drawn next is in board pixels, inside them.
+  // pixel; what is drawn next is in board pixels, inside them. 0 while the
+  // browser refuses the board's canvas a context: nothing can be drawn.
   pbBeginPaint: function(left, top, width, height) {
+    if (!Page.ctx) Page.ctx = Page.boardContext(Page.board);
     var ctx = Page.ctx;
+    if (!ctx) return 0;
     ctx.save();
     ctx.setTransform(1, 0, 0, 1, 0, 0);
     ctx.beginPath();
@@ -180,6 +185,7 @@ mergeInto(LibraryManager.library, {
     ctx.clip();
     Chalk.show(ctx, left, top, width, height);
     Page.inBoardPixels(ctx);
+    return 1;
   },
 
   pbEndPaint__deps: ['$Page'],

@@ -63,6 +63,12 @@ export const WATCHER = `(function () {
   });
 })();`;
 
+// A pen's steps as the DevTools protocol sends them: the type, the buttons
+// held after it, and the button it is of where that is not the tip.
+const PEN_STEPS = {down: ['mousePressed', 1], move: ['mouseMoved', 1], up: ['mouseReleased', 0], hover: ['mouseMoved', 0],
+                   barrel: ['mousePressed', 3, 'right'], 'barrel-move': ['mouseMoved', 3],
+                   'barrel-up': ['mouseReleased', 1, 'right']};
+
 // As tall as the window: the page shows it at scale 1, with room beside it.
 export const VIEWPORT = {width: 851, height: 702};
 
@@ -82,8 +88,8 @@ async function puppeteerTab(launched, engine, url, prelude) {
   await page.goto(url);
   const cdp = engine === 'chromium' ? await page.createCDPSession() : null;
   let hidden = null;
-  const penEvent = (type, x, y, buttons) => cdp.send('Input.dispatchMouseEvent',
-    {type, x, y, button: buttons || type !== 'mouseMoved' ? 'left' : 'none', buttons, clickCount: 1, pointerType: 'pen'});
+  const penEvent = (type, x, y, buttons, button = buttons || type !== 'mouseMoved' ? 'left' : 'none') =>
+    cdp.send('Input.dispatchMouseEvent', {type, x, y, button, buttons, clickCount: 1, pointerType: 'pen'});
   return {
     engine, page,
     evaluate: (fn, ...args) => page.evaluate(fn, ...args),
@@ -105,10 +111,12 @@ async function puppeteerTab(launched, engine, url, prelude) {
       move: (x, y) => page.touchscreen.touchMove(x, y),
       end: () => page.touchscreen.touchEnd(),
     },
-    // One step of a pen: 'down', 'move' (pressed), 'up' or 'hover' (a move with no button).
-    penStep: cdp ? (what, x, y) => penEvent({down: 'mousePressed', move: 'mouseMoved', up: 'mouseReleased',
-                                             hover: 'mouseMoved'}[what], x, y, what === 'up' || what === 'hover' ? 0 : 1)
-                 : "puppeteer-core's WebDriver BiDi has no pen",
+    // One step of a pen: 'down', 'move' (pressed), 'up' or 'hover' (a move
+    // with no button); under the tip, the barrel pressed, moved and let go.
+    penStep: cdp ? (what, x, y) => {
+      const [type, buttons, button] = PEN_STEPS[what];
+      return penEvent(type, x, y, buttons, button);
+    } : "puppeteer-core's WebDriver BiDi has no pen",
     pen: cdp ? async points => {
       await penEvent('mousePressed', ...points[0], 1);
       for (const [x, y] of points.slice(1)) await penEvent('mouseMoved', x, y, 1);

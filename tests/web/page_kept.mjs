@@ -14,7 +14,7 @@ const KEY = 'parallel-board';
 // The board's canvas after a whole repaint at the first size, and the palette.
 export async function picture(tab) {
   await tab.evaluate(() => new Promise(shown => (function wait() { // a kept board's chalk comes back first
-    if (performance.getEntriesByName('board-shown').length) shown();
+    if (performance.getEntriesByName('board-shown').length && !(window.__refusing && __refusing())) shown();
     else setTimeout(wait, 20);
   })()));
   await tab.viewport(VIEWPORT.width, VIEWPORT.height + 1);
@@ -48,6 +48,22 @@ const seed = record => `try {
   if (sessionStorage.getItem('seeded') === null) {
     sessionStorage.setItem('seeded', '1');
     sessionStorage.setItem('${KEY}', ${JSON.stringify(record)});
+  }
+} catch (e) {}`;
+
+// At the page's first start, the browser refuses every canvas a context for
+// a second and until the board is first shown: the kept board is read back
+// meanwhile.
+const refusingCanvases = `try {
+  if (sessionStorage.getItem('refused') === null) {
+    sessionStorage.setItem('refused', '1');
+    var until = Date.now() + 1000, getContext = HTMLCanvasElement.prototype.getContext;
+    window.__refusing = function () {
+      return Date.now() < until || !performance.getEntriesByName('board-shown').length;
+    };
+    HTMLCanvasElement.prototype.getContext = function () {
+      return __refusing() ? null : getContext.apply(this, arguments);
+    };
   }
 } catch (e) {}`;
 
@@ -108,6 +124,7 @@ async function checkKeptFrom({engine, expect, skip}, open) {
     ['a record edited by hand', seed(spoiled('board', older.board.replace('3f800000', '40000000')))],
     ['chalk that is no picture', seed(spoiled('chalk', 'data:image/png;base64,AAAA'))],
     ['chalk that is a picture cut off', seed(spoiled('chalk', older.chalk.slice(0, 200)))],
+    ['canvases refused as the board is read back', seed(record) + refusingCanvases],
   ]) {
     // Refused, the record is no more; the board works, and comes back when
     // the tab can keep it, and never older than it was left.

@@ -1,6 +1,7 @@
 // A section of page_in_browser.mjs: the mouse, a finger and a pen on the
 // board, the chalk they write and the browser's ink trail, and the same
 // without Pointer Events.
+import {VIEWPORT} from './browser.mjs';
 import {picture} from './page_kept.mjs';
 
 // The mouse holding the board, each row from a reset board: what is checked,
@@ -69,7 +70,24 @@ const PALM = [
   ['a finger writes a second after a pen that hovered and stopped, with no leave',
    [['pen', 'hover', 100, 500], ['pen', 'hover', 150, 500], ['wait', 1100], ['touch', 'down', 500, 500],
     ['touch', 'move', 600, 500], ['touch', 'up', 600, 500]], [[550, 500]], [[125, 500]]],
+  ["a finger whose lift the page never heard: the next finger alone on the glass writes",
+   [['touch', 'down', 450, 120], ['touch', 'move', 550, 120], ['touch', 'lost', 550, 120], ['touch', 'down', 450, 170],
+    ['touch', 'move', 550, 170], ['touch', 'up', 550, 170]], [[500, 120], [500, 170]], []],
+  ["the pen's barrel pressed and let go under the tip: the line goes on, and nothing is wiped",
+   [['pen', 'down', 100, 150], ['pen', 'move', 200, 150], ['pen', 'barrel', 250, 150], ['pen', 'barrel-move', 300, 150],
+    ['pen', 'barrel-up', 350, 150], ['pen', 'move', 400, 150], ['pen', 'up', 400, 150]],
+   [[150, 150], [275, 150], [325, 150], [375, 150]], []],
 ];
+
+// A touch lifted while its pointerup is kept from the page.
+async function loseLift(tab) {
+  await tab.evaluate(() => {
+    window.__unheard = e => { if (e.pointerType === 'touch') e.stopImmediatePropagation(); };
+    addEventListener('pointerup', __unheard, true);
+  });
+  await tab.touch.end();
+  await tab.evaluate(() => removeEventListener('pointerup', __unheard, true));
+}
 
 async function checkPalm({expect, skip, sleep, expectColours}, tab) {
   if (typeof tab.penStep === 'string' || typeof tab.touch === 'string')
@@ -82,6 +100,7 @@ async function checkPalm({expect, skip, sleep, expectColours}, tab) {
     for (const [who, step, x, y] of steps) {
       if (who === 'wait') await sleep(step);
       else if (who === 'pen') await tab.penStep(step, ...tab.at(x, y));
+      else if (step === 'lost') await loseLift(tab);
       else await tab.touch[touch[step]](...tab.at(x, y));
     }
     const points = chalk.map(([x, y]) => [x, y, '!green']).concat(bare.map(([x, y]) => [x, y, 'green']));
@@ -149,6 +168,28 @@ async function checkChalk({expect, skip, waitFor, expectColours}, tab) {
   await expectColours(tab, 'a change of device pixels keeps the chalk', [[200, 200, 'yellow'], [300, 410, 'red']],
                       {shot: 'zoomed'});
   await tab.zoom(1);
+}
+
+// Chalk written, then the board fitted to a new size and a stroke written
+// while the browser refuses every canvas a context: that stroke alone is lost,
+// and the next one, once canvases are given again, draws beside the first.
+async function checkRefusedCanvas({expect, expectColours}, tab) {
+  await tab.play('reset memo D1:100,100 M:200,100 U1');
+  await tab.evaluate(() => {
+    const getContext = HTMLCanvasElement.prototype.getContext;
+    window.__refuse = true;
+    HTMLCanvasElement.prototype.getContext = function () { return __refuse ? null : getContext.apply(this, arguments); };
+  });
+  await tab.viewport(VIEWPORT.width + 60, VIEWPORT.height + 60);
+  await tab.play('D1:100,200 M:200,200 U1');
+  await tab.evaluate(() => { window.__refuse = false; });
+  await tab.play('D1:100,300 M:200,300 U1');
+  await expectColours(tab, 'a stroke while canvases are refused is lost, and only it',
+                      [[150, 100, '!green'], [150, 200, 'green'], [150, 300, '!green'], [300, 410, 'red']],
+                      {shot: 'refused'});
+  const problems = await tab.problems();
+  expect(problems.length === 0, 'canvases refused: no error escapes ' + JSON.stringify(problems));
+  await tab.viewport(VIEWPORT.width, VIEWPORT.height);
 }
 
 // A stand-in for the browser's ink trail that keeps what the page asks of it,
@@ -270,4 +311,5 @@ export async function checkPointers(t, tab) {
   await checkPen(t, tab);
   await checkPalm(t, tab);
   await checkChalk(t, tab);
+  await checkRefusedCanvas(t, tab);
 }

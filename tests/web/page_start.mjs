@@ -51,8 +51,11 @@ const BROKEN = [
   ['a module that fails to compile', `WebAssembly.Module = function () { throw new WebAssembly.CompileError('refused'); };
      WebAssembly.instantiate = function () { return Promise.reject(new WebAssembly.CompileError('refused')); };`,
    'start-failed'],
-  ['a start that fails in the page', `HTMLCanvasElement.prototype.getContext = function () { return null; };`,
-   'start-failed'],
+  ['a start that fails in the page', `var make = Document.prototype.createElement;
+     Document.prototype.createElement = function (name) {
+       if (name === 'canvas') throw new DOMException('refused', 'NotSupportedError');
+       return make.apply(this, arguments);
+     };`, 'start-failed'],
 ];
 
 export async function checkBrokenStarts({open, expect}) {
