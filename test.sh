@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 export PB_WEB=ON
 "$root/scripts/setup.sh" clang libclang-rt-14-dev xvfb xdotool desktop-file-utils appstream dpkg-dev \
-    lintian emscripten chromium firefox-esr webkit2gtk-driver xauth node=nodejs npm=npm
+    lintian qemu-user emscripten chromium firefox-esr webkit2gtk-driver xauth node=nodejs npm=npm
 
 echo "== the browser driver for the page's test (puppeteer-core, as the lockfile pins it) =="
 PUPPETEER_SKIP_DOWNLOAD=1 npm ci --prefix "$root/tests/web" --no-audit --no-fund --loglevel=error

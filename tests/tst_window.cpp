@@ -1,6 +1,7 @@
 // The window as the teacher sees it: layout, the first picture, the commands,
 // and starting where no window can be opened.
 #include "Shown.h"
+#include "platform/qt/BoardIcon.h"
 #include "platform/qt/DesktopForm.h"
 #include "platform/qt/QtTypes.h"
 #include "platform/qt/RadioPalette.h"
@@ -245,6 +246,29 @@ private slots:
             QCOMPARE(image.pixel(x, y), kRed);
         QCOMPARE(image.pixel(x, top - 1), kGreen);
         QCOMPARE(image.pixel(x, top + 4), kGreen);
+    }
+
+    // The icons that go out are files of the source, and the painter still
+    // draws each of them, every channel within one level.
+    void theIconFilesAreThePaintersOwn_data()
+    {
+        QTest::addColumn<int>("file");
+        for (std::size_t i = 0; i < qtwin::kIconFiles.size(); ++i)
+            QTest::newRow(qtwin::kIconFiles[i].name) << int(i);
+    }
+    void theIconFilesAreThePaintersOwn()
+    {
+        QFETCH(int, file);
+        const qtwin::IconFile& icon = qtwin::kIconFiles[std::size_t(file)];
+        const QImage kept(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../data/icons/") + QLatin1String(icon.name));
+        const QImage drawn = qtwin::iconImage(icon).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(kept.size(), QSize(icon.size, icon.size));
+        int worst = 0;
+        for (int y = 0; y < icon.size; ++y)
+            for (int x = 0; x < icon.size; ++x)
+                for (int shift : {0, 8, 16, 24})
+                    worst = std::max(worst, std::abs(int(kept.pixel(x, y) >> shift & 255) - int(drawn.pixel(x, y) >> shift & 255)));
+        QVERIFY2(worst <= 1, qPrintable(QStringLiteral("%1 levels off: cmake --build build --target draw-icons").arg(worst)));
     }
 
     // With no font at all the board still opens and shows the figure.

@@ -1,18 +1,15 @@
 // Builds the board's installable site from the built page:
-//   make_site PAGE.html TEMPLATE_DIR OUTPUT_DIR
+//   make_site PAGE.html TEMPLATE_DIR ICON_DIR OUTPUT_DIR
 // index.html is the page with the site's head in place of its own policy and
-// icon lines; beside it the manifest, the icons drawn by the program's icon
-// painter, and the service worker, named for this release by a hash of all
-// the other files. The page's module is carried over untouched.
-#include "platform/qt/BoardIcon.h"
+// icon lines; beside it the manifest, the program's icons as the source keeps
+// them, and the service worker, named for this release by a hash of all the
+// other files. The page's module is carried over untouched.
 #include "window/FormLayout.h"
 
-#include <QBuffer>
 #include <QCryptographicHash>
+#include <QColor>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <QPainter>
 #include <cstdio>
 #include <stdexcept>
 
@@ -54,26 +51,7 @@ QByteArray windowColor()
     return QColor(c.r, c.g, c.b).name().toLatin1();
 }
 
-QByteArray pngOf(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-// iOS fills what is transparent with black and rounds the corners itself:
-// its icon is the board's green to the edges.
-QImage opaqueIcon(int size)
-{
-    QImage image(size, size, QImage::Format_RGB32);
-    image.fill(QColor(0, 128, 0));
-    QPainter(&image).drawImage(0, 0, qtwin::boardIcon(size));
-    return image;
-}
-
-void makeSite(const QString& page, const QDir& templates, const QDir& out)
+void makeSite(const QString& page, const QDir& templates, const QDir& icons, const QDir& out)
 {
     const QByteArray color = windowColor();
     QByteArray html = readFile(page);
@@ -89,9 +67,9 @@ void makeSite(const QString& page, const QDir& templates, const QDir& out)
     const QList<QPair<QString, QByteArray>> files = {
         {"index.html", html},
         {"manifest.webmanifest", manifest},
-        {"icon-192.png", pngOf(qtwin::boardIcon(192))},
-        {"icon-512.png", pngOf(qtwin::boardIcon(512))},
-        {"apple-touch-icon.png", pngOf(opaqueIcon(180))},
+        {"icon-192.png", readFile(icons.filePath("board-192.png"))},
+        {"icon-512.png", readFile(icons.filePath("board-512.png"))},
+        {"apple-touch-icon.png", readFile(icons.filePath("board-on-green-180.png"))},
     };
     QCryptographicHash release(QCryptographicHash::Sha256);
     QByteArray list;
@@ -112,14 +90,13 @@ void makeSite(const QString& page, const QDir& templates, const QDir& out)
 
 int main(int argc, char** argv)
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: make_site PAGE.html TEMPLATE_DIR OUTPUT_DIR\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: make_site PAGE.html TEMPLATE_DIR ICON_DIR OUTPUT_DIR\n");
         return 2;
     }
-    QGuiApplication app(argc, argv);
     try {
         makeSite(QString::fromLocal8Bit(argv[1]), QDir(QString::fromLocal8Bit(argv[2])),
-                 QDir(QString::fromLocal8Bit(argv[3])));
+                 QDir(QString::fromLocal8Bit(argv[3])), QDir(QString::fromLocal8Bit(argv[4])));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make_site: %s\n", e.what());
         return 1;

@@ -30,6 +30,16 @@ QImage boardIcon(int size)
     return image;
 }
 
+QImage iconImage(const IconFile& file)
+{
+    if (!file.onGreen)
+        return boardIcon(file.size);
+    QImage image(file.size, file.size, QImage::Format_RGB32);
+    image.fill(QColor(0, 128, 0));
+    QPainter(&image).drawImage(0, 0, boardIcon(file.size));
+    return image;
+}
+
 namespace {
 
 QImage inSixteenColours(const QImage& image)
