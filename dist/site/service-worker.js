@@ -3,7 +3,7 @@
 // stands in this script, so a new release is a new script. The browser
 // installs it beside the old one and lets it take over only once no page of
 // the old one is open: a page never mixes the files of two releases.
-var RELEASE = 'parallel-board-e154dd2be1b11498';
+var RELEASE = 'parallel-board-3687a1ef5de79253';
 var FILES = ['index.html', 'manifest.webmanifest', 'icon-192.png', 'icon-512.png', 'apple-touch-icon.png'];
 
 self.addEventListener('install', function (event) {
