@@ -19,10 +19,21 @@ async function launch(options) {
       await browser.close();
       rmSync(profile, {recursive: true, force: true});
     },
+    // For a browser that may no longer answer.
+    async kill() {
+      const process = browser.process();
+      if (process && process.exitCode === null) {
+        const exited = new Promise(done => process.once('exit', done));
+        process.kill('SIGKILL');
+        await Promise.race([exited, new Promise(done => setTimeout(done, 5000))]);
+      }
+      try { rmSync(profile, {recursive: true, force: true, maxRetries: 5}); } catch (busy) { /* a temporary folder left */ }
+    },
   };
 }
 
-export const launchChromium = () => launch({
+export const launchChromium = (more = {}) => launch({
+  ...more,
   executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
   args: [
     ...(process.getuid && process.getuid() === 0 ? ['--no-sandbox'] : []),
