@@ -82,7 +82,7 @@ void sendToBoard(QWidget* board, const forms::PointerInput& in)
         QList<QEventPoint> points = {QEventPoint(in.id, states[action], at, global)};
         if (!in.alone)
             points << QEventPoint(in.id + 100, QEventPoint::State::Stationary, {}, {});
-        QTouchEvent event(in.alone ? types[action] : action == 0 ? QEvent::TouchUpdate : types[action],
+        QTouchEvent event(action == 0 && !in.alone ? QEvent::TouchUpdate : types[action],
                           device(QInputDevice::DeviceType::TouchScreen), {}, points);
         event.setTimestamp(quint64(in.time));
         QApplication::sendEvent(board, &event);
